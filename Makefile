@@ -1,0 +1,37 @@
+# The two everyday commands: `make run` and `make test`. Both install what is missing first.
+BUILD_DIR ?= build
+TEST_BUILD_DIR ?= build-test
+BENCH_BUILD_DIR ?= build-bench
+FUZZ_BUILD_DIR ?= build-fuzz
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps run test bench fuzz clean
+
+all: run
+
+deps:
+	@scripts/deps
+
+run: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_TESTS=OFF
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	@if [ -x $(BUILD_DIR)/app/quorvane ]; then exec $(BUILD_DIR)/app/quorvane; \
+	else echo "quorvane is not built yet: the main window does not exist in this version." >&2; exit 1; fi
+
+test: deps
+	cmake -S . -B $(TEST_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_SANITIZE=ON
+	cmake --build $(TEST_BUILD_DIR) -j $(JOBS)
+	cd $(TEST_BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DQUORVANE_TESTS=OFF -DQUORVANE_BENCH=ON
+	cmake --build $(BENCH_BUILD_DIR) -j $(JOBS)
+	scripts/run-benchmarks $(BENCH_BUILD_DIR)
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_FUZZ=ON
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
+	scripts/run-fuzzers $(FUZZ_BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -1,0 +1,4 @@
+// Our declarations of msimg32: GradientFill.
+#pragma once
+
+#include "platform/api/types.h"
