@@ -47,12 +47,31 @@ void SetStartHints() {
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
 }
 
+// True unless SDL picked a driver that shows nothing by itself. Those count only when the user
+// asked for them by name (SDL_VIDEODRIVER), as tests do.
+bool ShowsOnScreen(const char* driver) {
+    if (driver == nullptr) {
+        return false;
+    }
+    if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0) {
+        return true;
+    }
+    const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return requested != nullptr && SDL_strcasecmp(requested, driver) == 0;
+}
+
 }  // namespace
 
 std::unique_ptr<Host> CreateSdlHost() {
     SetStartHints();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "SDL could not open a display: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    if (!ShowsOnScreen(SDL_GetCurrentVideoDriver())) {
+        // With no display SDL falls back to drivers that draw nowhere; a program started that
+        // way would run with no window anyone can see.
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
     return std::make_unique<SdlHost>();
