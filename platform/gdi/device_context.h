@@ -35,7 +35,7 @@ struct DrawingState {
 };
 
 class DeviceContext {
-public:
+  public:
     enum class Kind { Window, Memory };
 
     DeviceContext(Kind kind, HWND window);
@@ -65,11 +65,13 @@ public:
     void SetVisibleRegion(Region visible);
     void InvalidateClip() { clipValid_ = false; }
 
-    // SaveDC / RestoreDC.
+    // SaveDC / RestoreDC. Save returns the new level (1 for the first); Restore takes a level or,
+    // when negative, a count back from the most recent one, and refuses levels that do not exist.
     int Save();
     bool Restore(int level);
+    const std::vector<DrawingState>& SavedStates() const { return saved_; }
 
-private:
+  private:
     Kind kind_;
     HWND window_;
     Surface* target_ = nullptr;
@@ -78,6 +80,8 @@ private:
     DrawingState state_;
     std::vector<DrawingState> saved_;
     mutable bool clipValid_ = false;
+    mutable int clipTargetWidth_ = 0;
+    mutable int clipTargetHeight_ = 0;
     mutable Region clip_;
 };
 

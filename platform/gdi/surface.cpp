@@ -2,11 +2,15 @@
 #include "platform/gdi/surface.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace layer::gdi {
 
-Surface::Surface(int width, int height) { Allocate(std::max(width, 1), std::max(height, 1)); }
+Surface::Surface(int width, int height, RowOrder order) : order_(order) {
+    Allocate(std::max(width, 1), std::max(height, 1));
+}
 
 Surface::~Surface() {
     if (image_ != nullptr) {
@@ -17,8 +21,15 @@ Surface::~Surface() {
 void Surface::Allocate(int width, int height) {
     const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
     std::unique_ptr<uint32_t[]> pixels(new uint32_t[count]());
-    pixman_image_t* image =
-        pixman_image_create_bits(PIXMAN_x8r8g8b8, width, height, pixels.get(), width * 4);
+    // pixman walks the rows from the top; a bottom-up buffer starts its top row at the end.
+    const bool topDown = order_ == RowOrder::TopDown;
+    uint32_t* topRow = topDown ? pixels.get() : pixels.get() + (count - static_cast<size_t>(width));
+    pixman_image_t* image = pixman_image_create_bits(PIXMAN_x8r8g8b8, width, height, topRow,
+                                                     topDown ? width * 4 : -width * 4);
+    if (image == nullptr) {
+        std::fprintf(stderr, "gdi: pixman refused a %d x %d surface\n", width, height);
+        std::abort();
+    }
     if (image_ != nullptr) {
         pixman_image_unref(image_);
     }
@@ -41,7 +52,8 @@ void Surface::Resize(int width, int height) {
     const int keepWidth = std::min(oldWidth, width);
     const int keepHeight = std::min(oldHeight, height);
     for (int y = 0; y < keepHeight; ++y) {
-        std::memcpy(Row(y), old.get() + static_cast<ptrdiff_t>(y) * oldWidth,
+        const int oldRow = order_ == RowOrder::TopDown ? y : oldHeight - 1 - y;
+        std::memcpy(Row(y), old.get() + static_cast<ptrdiff_t>(oldRow) * oldWidth,
                     static_cast<size_t>(keepWidth) * 4);
     }
 }
@@ -50,14 +62,14 @@ uint32_t Surface::PixelAt(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) {
         return 0;
     }
-    return pixels_[static_cast<size_t>(y) * width_ + x] & 0x00FFFFFFu;
+    return Row(y)[x] & 0x00FFFFFFu;
 }
 
 void Surface::SetPixelAt(int x, int y, uint32_t pixel) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) {
         return;
     }
-    pixels_[static_cast<size_t>(y) * width_ + x] = pixel & 0x00FFFFFFu;
+    Row(y)[x] = pixel & 0x00FFFFFFu;
 }
 
 }  // namespace layer::gdi
