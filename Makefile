@@ -3,9 +3,10 @@ BUILD_DIR ?= build
 TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
 FUZZ_BUILD_DIR ?= build-fuzz
+WINDOWS_BUILD_DIR ?= build-windows
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps run test bench fuzz clean
+.PHONY: all deps run test bench fuzz windows windows-check clean
 
 all: run
 
@@ -33,5 +34,14 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS)
 	scripts/run-fuzzers $(FUZZ_BUILD_DIR)
 
+# quorvane.exe for 32-bit Windows, cross-built with MinGW-w64; the check runs it under Wine.
+windows: deps
+	cmake -S . -B $(WINDOWS_BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DQUORVANE_TESTS=OFF
+	cmake --build $(WINDOWS_BUILD_DIR) -j $(JOBS) --target quorvane
+
+windows-check: windows
+	scripts/windows-check $(WINDOWS_BUILD_DIR)/app/quorvane.exe
+
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR) $(WINDOWS_BUILD_DIR)
