@@ -92,8 +92,8 @@ std::shared_ptr<const Glyph> GlyphCache::Rasterise(const GlyphStyle& style, Styl
     ++rasterised_;
     FT_GlyphSlot slot = face->glyph;
     auto glyph = std::make_shared<Glyph>();
-    glyph->advance =
-        static_cast<int>(std::lround(slot->linearHoriAdvance / 65536.0)) + syntheticBoldAdvance;
+    // The hinted advance in whole pixels: measuring and drawing both add these up.
+    glyph->advance = static_cast<int>((slot->advance.x + 32) >> 6) + syntheticBoldAdvance;
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
         if (style.emboldenStrength26 > 0) {
             FT_Outline_EmboldenXY(&slot->outline, static_cast<FT_Pos>(style.emboldenStrength26),
