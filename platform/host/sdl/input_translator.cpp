@@ -1,7 +1,10 @@
 // SDL events to InputEvents.
 #include "platform/host/sdl/input_translator.h"
 
+#include <utility>
+
 #include "platform/host/sdl/key_map.h"
+#include "platform/host/sdl/x11_pointer.h"
 
 namespace layer::host {
 
@@ -30,8 +33,7 @@ InputEvent WindowInput(InputEvent::Kind kind, HWND window) {
 
 }  // namespace
 
-InputTranslator::InputTranslator(WindowLookup lookup, bool globalPointer)
-    : lookup_(std::move(lookup)), globalPointer_(globalPointer) {}
+InputTranslator::InputTranslator(const TopLevelDirectory& windows) : windows_(windows) {}
 
 std::optional<InputEvent> InputTranslator::Translate(const SDL_Event& event) {
     switch (event.type) {
@@ -49,34 +51,37 @@ std::optional<InputEvent> InputTranslator::Translate(const SDL_Event& event) {
             return TranslateWindowEvent(event.window);
         case SDL_QUIT:
             return TranslateQuit();
+        case SDL_SYSWMEVENT:
+            if (std::optional<X11Pointer> pointer = X11PointerFromSysWm(event)) {
+                pendingPointer_ = pointer;
+            }
+            return std::nullopt;
         default:
             return std::nullopt;
     }
 }
 
+POINT InputTranslator::ScreenPoint(const SdlTopLevel& topLevel, int localX, int localY) {
+    std::optional<X11Pointer> pointer = std::exchange(pendingPointer_, std::nullopt);
+    if (pointer && pointer->x11Window == topLevel.X11Window() && topLevel.X11Window() != 0) {
+        return pointer->screenPoint;
+    }
+    return topLevel.ScreenPoint(localX, localY);
+}
+
 std::optional<InputEvent> InputTranslator::TranslateMotion(const SDL_MouseMotionEvent& motion) {
-    SdlTopLevel* topLevel = lookup_(motion.windowID);
+    SdlTopLevel* topLevel = Lookup(motion.windowID);
     if (topLevel == nullptr) {
         return std::nullopt;
     }
     InputEvent input = WindowInput(InputEvent::Kind::MouseMove, topLevel->Window());
-    if (buttonsHeld_ != 0 && globalPointer_) {
-        // While a button is held the layer may be moving this very window (a caption drag).
-        // Motion that SDL queued before the move is relative to the old place, so the point is
-        // taken from the screen instead of from the window.
-        int x = 0;
-        int y = 0;
-        SDL_GetGlobalMouseState(&x, &y);
-        input.point = POINT{x, y};
-    } else {
-        input.point = topLevel->ScreenPoint(motion.x, motion.y);
-    }
+    input.point = ScreenPoint(*topLevel, motion.x, motion.y);
     return input;
 }
 
 std::optional<InputEvent> InputTranslator::TranslateButton(const SDL_MouseButtonEvent& button) {
     int number = ButtonNumber(button.button);
-    SdlTopLevel* topLevel = lookup_(button.windowID);
+    SdlTopLevel* topLevel = Lookup(button.windowID);
     if (number == 0 || topLevel == nullptr) {
         return std::nullopt;
     }
@@ -96,7 +101,7 @@ std::optional<InputEvent> InputTranslator::TranslateButton(const SDL_MouseButton
     }
     InputEvent input = WindowInput(down ? InputEvent::Kind::ButtonDown : InputEvent::Kind::ButtonUp,
                                    topLevel->Window());
-    input.point = topLevel->ScreenPoint(button.x, button.y);
+    input.point = ScreenPoint(*topLevel, button.x, button.y);
     input.button = number;
     return input;
 }
@@ -108,7 +113,7 @@ std::optional<InputEvent> InputTranslator::TranslateKey(const SDL_KeyboardEvent&
     if (!code) {
         return std::nullopt;
     }
-    SdlTopLevel* topLevel = lookup_(key.windowID);
+    SdlTopLevel* topLevel = Lookup(key.windowID);
     InputEvent input;
     input.kind = key.type == SDL_KEYDOWN ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp;
     input.window = topLevel != nullptr ? topLevel->Window() : nullptr;
@@ -128,7 +133,7 @@ std::optional<InputEvent> InputTranslator::TranslateText(const SDL_TextInputEven
     if (text.text[0] == '\0') {
         return std::nullopt;
     }
-    SdlTopLevel* topLevel = lookup_(text.windowID);
+    SdlTopLevel* topLevel = Lookup(text.windowID);
     InputEvent input;
     input.kind = InputEvent::Kind::Text;
     input.window = topLevel != nullptr ? topLevel->Window() : nullptr;
@@ -138,7 +143,7 @@ std::optional<InputEvent> InputTranslator::TranslateText(const SDL_TextInputEven
 
 std::optional<InputEvent> InputTranslator::TranslateWindowEvent(
     const SDL_WindowEvent& windowEvent) {
-    SdlTopLevel* topLevel = lookup_(windowEvent.windowID);
+    SdlTopLevel* topLevel = Lookup(windowEvent.windowID);
     if (topLevel == nullptr) {
         return std::nullopt;
     }

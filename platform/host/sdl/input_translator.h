@@ -4,21 +4,24 @@
 
 #include <SDL.h>
 
-#include <functional>
 #include <optional>
 
 #include "platform/host/host.h"
 #include "platform/host/sdl/sdl_top_level.h"
+#include "platform/host/sdl/x11_pointer.h"
 
 namespace layer::host {
 
+// Finds the top-level window behind an SDL window id; null for windows that are not ours.
+class TopLevelDirectory {
+  public:
+    virtual ~TopLevelDirectory() = default;
+    virtual SdlTopLevel* BySdlId(Uint32 sdlWindowId) const = 0;
+};
+
 class InputTranslator {
   public:
-    // Finds the top-level window behind an SDL window id; null for windows that are not ours.
-    using WindowLookup = std::function<SdlTopLevel*(Uint32 sdlWindowId)>;
-
-    // globalPointer: the video driver can tell where the pointer is on the screen (X11 can).
-    InputTranslator(WindowLookup lookup, bool globalPointer);
+    explicit InputTranslator(const TopLevelDirectory& windows);
 
     // The input that one SDL event stands for, if any.
     std::optional<InputEvent> Translate(const SDL_Event& event);
@@ -31,11 +34,16 @@ class InputTranslator {
     std::optional<InputEvent> TranslateWindowEvent(const SDL_WindowEvent& windowEvent);
     std::optional<InputEvent> TranslateQuit();
 
-    WindowLookup lookup_;
-    bool globalPointer_;
+    // The screen point of a mouse event: where the display said the pointer was, when the raw
+    // event came just before; else the window's place plus the event's window coordinates.
+    POINT ScreenPoint(const SdlTopLevel& topLevel, int localX, int localY);
+    SdlTopLevel* Lookup(Uint32 sdlWindowId) const { return windows_.BySdlId(sdlWindowId); }
+
+    const TopLevelDirectory& windows_;
     Uint32 buttonsHeld_ = 0;        // SDL_BUTTON masks of the buttons now down
     Uint16 modifiers_ = KMOD_NONE;  // the modifier keys as of the last key event
     bool sessionEnded_ = false;
+    std::optional<X11Pointer> pendingPointer_;
 };
 
 }  // namespace layer::host

@@ -2,6 +2,8 @@
 // clipboard and the cursors.
 #include "platform/host/sdl/sdl_host.h"
 
+#include "platform/host/sdl/x11_pointer.h"
+
 #include <time.h>
 
 #include <cstdio>
@@ -77,9 +79,8 @@ std::unique_ptr<Host> CreateSdlHost() {
     return std::make_unique<SdlHost>();
 }
 
-SdlHost::SdlHost()
-    : translator_([this](Uint32 id) { return FindBySdlId(id); },
-                  std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) {
+SdlHost::SdlHost() : translator_(*this) {
+    EnableX11Pointers();
     // Typed text, the input method's included, reaches the layer only through SDL_TEXTINPUT.
     SDL_StartTextInput();
 }
@@ -108,7 +109,7 @@ SdlTopLevel* SdlHost::Find(HWND window) const {
     return found == windows_.end() ? nullptr : found->second.get();
 }
 
-SdlTopLevel* SdlHost::FindBySdlId(Uint32 sdlWindowId) const {
+SdlTopLevel* SdlHost::BySdlId(Uint32 sdlWindowId) const {
     for (const auto& [window, topLevel] : windows_) {
         if (topLevel->SdlWindowId() == sdlWindowId) {
             return topLevel.get();
@@ -160,7 +161,7 @@ void SdlHost::Present(HWND window, const gdi::Surface& surface, const RECT& dirt
 
 bool SdlHost::Deliver(const SDL_Event& event, InputSink& sink) {
     if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-        if (SdlTopLevel* topLevel = FindBySdlId(event.window.windowID)) {
+        if (SdlTopLevel* topLevel = BySdlId(event.window.windowID)) {
             topLevel->Redraw();
         }
         return false;

@@ -20,7 +20,7 @@ namespace layer::host {
 // Opens the SDL video subsystem; null when no display can be opened.
 std::unique_ptr<Host> CreateSdlHost();
 
-class SdlHost : public Host {
+class SdlHost : public Host, private TopLevelDirectory {
   public:
     // Expects the SDL video subsystem to be initialised; closes it on destruction.
     SdlHost();
@@ -49,7 +49,7 @@ class SdlHost : public Host {
 
   private:
     SdlTopLevel* Find(HWND window) const;
-    SdlTopLevel* FindBySdlId(Uint32 sdlWindowId) const;
+    SdlTopLevel* BySdlId(Uint32 sdlWindowId) const override;
     // Hands one SDL event to the sink if it is input; true when it was.
     bool Deliver(const SDL_Event& event, InputSink& sink);
 

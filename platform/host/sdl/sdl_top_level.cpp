@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/gdi/surface.h"
+#include "platform/host/sdl/x11_pointer.h"
 
 namespace layer::host {
 
@@ -47,7 +48,7 @@ std::unique_ptr<SdlTopLevel> SdlTopLevel::Create(HWND window, const TopLevelInfo
 }
 
 SdlTopLevel::SdlTopLevel(HWND window, SDL_Window* sdlWindow, const TopLevelInfo& info)
-    : window_(window), sdlWindow_(sdlWindow), info_(info) {
+    : window_(window), sdlWindow_(sdlWindow), info_(info), x11Window_(X11WindowOf(sdlWindow)) {
     info_.visible = false;
 }
 

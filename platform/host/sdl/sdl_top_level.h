@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/host/host.h"
@@ -37,7 +38,9 @@ class SdlTopLevel {
     // Shows the pixels already held again, after the desktop exposed the window.
     void Redraw();
 
-    // A point inside the window, in screen coordinates.
+    // The X window behind it; 0 on other video drivers.
+    unsigned long X11Window() const { return x11Window_; }
+    // A point in window coordinates, on the screen as the window is placed now.
     POINT ScreenPoint(int localX, int localY) const;
     // The desktop reports the window at (x, y). True when that is a move of the desktop's own
     // (a window manager dragging it), false when it only confirms a move the layer asked for.
@@ -54,6 +57,7 @@ class SdlTopLevel {
     bool everShown_ = false;
     // Positions the layer asked for that the desktop may still confirm, oldest first.
     std::deque<POINT> requestedPositions_;
+    unsigned long x11Window_ = 0;
 };
 
 }  // namespace layer::host
