@@ -91,13 +91,14 @@ e2e_wait_output() {
     e2e_fail "the program did not report '$pattern' within 10 s; it said: $(tr '\n' ' ' <"$e2e_temp/out")"
 }
 
-# Waits up to 10 s for the program to end; prints its exit code.
+# Waits up to 10 s for the program to end; sets e2e_exit_status to its exit code. (It must run in
+# the script's own shell, not in $(...): only that shell can collect its child's status.)
 e2e_wait_exit() {
-    local waited status=0
+    local waited
+    e2e_exit_status=0
     for ((waited = 0; waited < 100; waited++)); do
         if ! kill -0 "$e2e_program_pid" 2>/dev/null; then
-            wait "$e2e_program_pid" || status=$?
-            echo "$status"
+            wait "$e2e_program_pid" || e2e_exit_status=$?
             return 0
         fi
         sleep 0.1
