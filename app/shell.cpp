@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/event_bindings.h"
+#include "app/fatal_error_text.h"
 #include "app/keys.h"
 
 namespace quorvane {
@@ -189,17 +190,6 @@ void Shutdown(int32_t) {
             *icon = nullptr;
         }
     }
-}
-
-std::string FatalErrorText(const std::string& message, int32_t code) {
-    std::string text = "运行时出错!\r\n\r\n";
-    if (code != 0) {
-        text += "错误代码：" + std::to_string(code) + "\r\n\r\n";
-    }
-    if (!message.empty()) {
-        text += "错误信息：" + message + "\r\n";
-    }
-    return text;
 }
 
 void FatalError(const std::string& message, int32_t code) {

@@ -57,9 +57,6 @@ void Shutdown(int32_t code);
 // Shows the fatal error box and ends the process with exit code -1, without the exit hooks.
 [[noreturn]] void FatalError(const std::string& message, int32_t code);
 
-// The text of the fatal error box.
-std::string FatalErrorText(const std::string& message, int32_t code);
-
 // Dispatches every waiting message up to, not including, a quit message, pre-translating each.
 void DispatchWaitingMessages();
 
