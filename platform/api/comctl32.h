@@ -2,3 +2,7 @@
 #pragma once
 
 #include "platform/api/types.h"
+
+#include "platform/api/user32.h"
+
+BOOL WINAPI _TrackMouseEvent(LPTRACKMOUSEEVENT track);

@@ -1,0 +1,19 @@
+// The thread's keyboard focus and active window, and the messages that move them.
+#pragma once
+
+#include "platform/api/user32.h"
+
+namespace layer::user {
+
+// Makes a top-level window the active one (null deactivates), with HCBT_ACTIVATE, WM_ACTIVATEAPP,
+// WM_NCACTIVATE and WM_ACTIVATE. False when a hook refused.
+bool ActivateWindow(HWND window, bool byMouse);
+// Called before a window goes away or is hidden or disabled: a focus, activation or capture
+// inside it moves away.
+void LeaveWindow(HWND window, bool activateAnother);
+HWND FocusWindow();
+HWND ActiveWindow();
+// True when a window is the given ancestor or lies below it.
+bool IsInside(HWND window, HWND ancestor);
+
+}  // namespace layer::user

@@ -1,0 +1,131 @@
+// The classic frame: a fixed frame is three rings (light and dark-shadow outside, highlight and
+// shadow inside, face), a caption is a horizontal gradient with a face-coloured bottom line.
+#include "platform/user/nonclient_painter.h"
+
+#include <pixman.h>
+
+#include "platform/user/focus_activation.h"
+#include "platform/user/nonclient_metrics.h"
+#include "platform/user/top_level_display.h"
+#include "platform/user/visible_region.h"
+#include "platform/user/window.h"
+
+namespace layer::user {
+
+namespace {
+
+class FramePainter {
+  public:
+    FramePainter(gdi::Surface& surface, gdi::Region clip, POINT offset)
+        : surface_(surface), clip_(std::move(clip)), offset_(offset) {}
+
+    // Fills a rectangle given in window coordinates.
+    void Fill(const RECT& rect, COLORREF color) {
+        gdi::Region area(gdi::OffsetRectBy(rect, offset_.x, offset_.y));
+        area.Intersect(clip_);
+        if (area.IsEmpty()) {
+            return;
+        }
+        uint32_t pixel = gdi::PixelFromColorRef(color);
+        pixman_color_t fill{static_cast<uint16_t>(((pixel >> 16) & 0xFF) * 0x101),
+                            static_cast<uint16_t>(((pixel >> 8) & 0xFF) * 0x101),
+                            static_cast<uint16_t>((pixel & 0xFF) * 0x101), 0xFFFF};
+        std::vector<RECT> rects = area.Rects();
+        std::vector<pixman_rectangle16_t> boxes;
+        boxes.reserve(rects.size());
+        for (const RECT& box : rects) {
+            boxes.push_back(pixman_rectangle16_t{static_cast<int16_t>(box.left),
+                                                 static_cast<int16_t>(box.top),
+                                                 static_cast<uint16_t>(box.right - box.left),
+                                                 static_cast<uint16_t>(box.bottom - box.top)});
+        }
+        pixman_image_fill_rectangles(PIXMAN_OP_SRC, surface_.Image(), &fill,
+                                     static_cast<int>(boxes.size()), boxes.data());
+    }
+
+    // A one-pixel ring: top and left in one colour, bottom and right in the other.
+    void Ring(const RECT& rect, COLORREF topLeft, COLORREF bottomRight) {
+        Fill(RECT{rect.left, rect.top, rect.right - 1, rect.top + 1}, topLeft);
+        Fill(RECT{rect.left, rect.top, rect.left + 1, rect.bottom - 1}, topLeft);
+        Fill(RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, bottomRight);
+        Fill(RECT{rect.right - 1, rect.top, rect.right, rect.bottom}, bottomRight);
+    }
+
+    // A left-to-right gradient computed on 16-bit channels, truncating, as GradientFill does.
+    void HorizontalGradient(const RECT& rect, COLORREF from, COLORREF to) {
+        int width = rect.right - rect.left;
+        for (int column = 0; column < width; ++column) {
+            auto channel = [&](int shift) {
+                int start = ((from >> shift) & 0xFF) << 8;
+                int end = ((to >> shift) & 0xFF) << 8;
+                return (start + (end - start) * column / width) >> 8;
+            };
+            COLORREF color =
+                static_cast<COLORREF>(channel(0) | (channel(8) << 8) | (channel(16) << 16));
+            Fill(RECT{rect.left + column, rect.top, rect.left + column + 1, rect.bottom}, color);
+        }
+    }
+
+  private:
+    gdi::Surface& surface_;
+    gdi::Region clip_;
+    POINT offset_;
+};
+
+RECT Inset(const RECT& rect, int by) {
+    return RECT{rect.left + by, rect.top + by, rect.right - by, rect.bottom - by};
+}
+
+}  // namespace
+
+void PaintNonClient(HWND handle, bool active) {
+    Window* window = LookupWindow(handle);
+    Window* root = RootOf(handle);
+    if (window == nullptr || root == nullptr || root->surface == nullptr) {
+        return;
+    }
+    gdi::Region clip =
+        VisibleRegion(*window, DrawArea::Whole, false, (window->style & WS_CLIPSIBLINGS) != 0);
+    clip.Subtract(SurfaceClientRect(*window));
+    if (clip.IsEmpty()) {
+        return;
+    }
+    RECT outer = SurfaceWindowRect(*window);
+    FramePainter painter(*root->surface, clip, POINT{outer.left, outer.top});
+    RECT rect{0, 0, outer.right - outer.left, outer.bottom - outer.top};
+
+    FrameSizes sizes = FrameSizesFor(window->style, window->exStyle);
+    if (sizes.frame == 1) {
+        painter.Ring(rect, GetSysColor(COLOR_WINDOWFRAME), GetSysColor(COLOR_WINDOWFRAME));
+    } else if (sizes.frame >= 3) {
+        painter.Ring(rect, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
+        painter.Ring(Inset(rect, 1), GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
+        for (int ring = 2; ring < sizes.frame; ++ring) {
+            COLORREF face = GetSysColor((window->style & WS_THICKFRAME)
+                                            ? (active ? COLOR_ACTIVEBORDER : COLOR_INACTIVEBORDER)
+                                            : COLOR_BTNFACE);
+            painter.Ring(Inset(rect, ring), face, face);
+        }
+    }
+    rect = Inset(rect, sizes.frame);
+    if (sizes.caption > 0) {
+        RECT band{rect.left, rect.top, rect.right, rect.top + sizes.caption - 1};
+        painter.HorizontalGradient(
+            band, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION),
+            GetSysColor(active ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION));
+        painter.Fill(RECT{rect.left, band.bottom, rect.right, rect.top + sizes.caption},
+                     GetSysColor(COLOR_BTNFACE));
+        rect.top += sizes.caption;
+    }
+    if (window->exStyle & WS_EX_CLIENTEDGE) {
+        painter.Ring(rect, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+        painter.Ring(Inset(rect, 1), GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DLIGHT));
+        rect = Inset(rect, 2);
+    }
+    if (window->exStyle & WS_EX_STATICEDGE) {
+        painter.Ring(rect, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+    }
+    TopLevelDisplay::Instance().AddDamage(root->handle, clip.Bounds());
+}
+
+}  // namespace layer::user
