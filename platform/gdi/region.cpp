@@ -20,9 +20,13 @@ void InitRect(pixman_region32_t* region, LONG left, LONG top, LONG right, LONG b
 
 }  // namespace
 
-Region::Region() { pixman_region32_init(&region_); }
+Region::Region() {
+    pixman_region32_init(&region_);
+}
 
-Region::Region(const RECT& rect) { InitRect(&region_, rect.left, rect.top, rect.right, rect.bottom); }
+Region::Region(const RECT& rect) {
+    InitRect(&region_, rect.left, rect.top, rect.right, rect.bottom);
+}
 
 Region::Region(LONG left, LONG top, LONG right, LONG bottom) {
     InitRect(&region_, left, top, right, bottom);
@@ -52,9 +56,13 @@ Region& Region::operator=(Region&& other) noexcept {
     return *this;
 }
 
-Region::~Region() { pixman_region32_fini(&region_); }
+Region::~Region() {
+    pixman_region32_fini(&region_);
+}
 
-bool Region::IsEmpty() const { return !pixman_region32_not_empty(&region_); }
+bool Region::IsEmpty() const {
+    return !pixman_region32_not_empty(&region_);
+}
 
 RECT Region::Bounds() const {
     if (IsEmpty()) {
@@ -91,28 +99,38 @@ bool Region::operator==(const Region& other) const {
     return pixman_region32_equal(&region_, &other.region_);
 }
 
-void Region::Clear() { pixman_region32_clear(&region_); }
+void Region::Clear() {
+    pixman_region32_clear(&region_);
+}
 
 void Region::SetRect(const RECT& rect) {
     pixman_region32_fini(&region_);
     InitRect(&region_, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void Region::Union(const Region& other) { pixman_region32_union(&region_, &region_, &other.region_); }
+void Region::Union(const Region& other) {
+    pixman_region32_union(&region_, &region_, &other.region_);
+}
 
-void Region::Union(const RECT& rect) { Union(Region(rect)); }
+void Region::Union(const RECT& rect) {
+    Union(Region(rect));
+}
 
 void Region::Intersect(const Region& other) {
     pixman_region32_intersect(&region_, &region_, &other.region_);
 }
 
-void Region::Intersect(const RECT& rect) { Intersect(Region(rect)); }
+void Region::Intersect(const RECT& rect) {
+    Intersect(Region(rect));
+}
 
 void Region::Subtract(const Region& other) {
     pixman_region32_subtract(&region_, &region_, &other.region_);
 }
 
-void Region::Subtract(const RECT& rect) { Subtract(Region(rect)); }
+void Region::Subtract(const RECT& rect) {
+    Subtract(Region(rect));
+}
 
 void Region::Xor(const Region& other) {
     Region both(*this);
@@ -121,9 +139,13 @@ void Region::Xor(const Region& other) {
     Subtract(both);
 }
 
-void Region::Offset(LONG dx, LONG dy) { pixman_region32_translate(&region_, dx, dy); }
+void Region::Offset(LONG dx, LONG dy) {
+    pixman_region32_translate(&region_, dx, dy);
+}
 
-bool IsRectEmpty(const RECT& rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
+bool IsRectEmpty(const RECT& rect) {
+    return rect.right <= rect.left || rect.bottom <= rect.top;
+}
 
 RECT IntersectRects(const RECT& a, const RECT& b) {
     RECT result{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),

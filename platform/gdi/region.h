@@ -11,7 +11,7 @@
 namespace layer::gdi {
 
 class Region {
-public:
+  public:
     Region();
     explicit Region(const RECT& rect);
     Region(LONG left, LONG top, LONG right, LONG bottom);
@@ -43,7 +43,7 @@ public:
     pixman_region32_t* Native() { return &region_; }
     const pixman_region32_t* Native() const { return &region_; }
 
-private:
+  private:
     pixman_region32_t region_;
 };
 
