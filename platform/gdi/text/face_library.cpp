@@ -75,8 +75,6 @@ const FaceEntry* FaceLibrary::Open(const std::string& patternText, std::string_v
     const FaceEntry* entry = nullptr;
     FcChar8* file = nullptr;
     int index = 0;
-    int weight = FC_WEIGHT_REGULAR;
-    FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
     FcPatternGetInteger(match, FC_INDEX, 0, &index);
     if ((requiredFamily.empty() || HasFamily(match, requiredFamily)) &&
         FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
@@ -88,8 +86,10 @@ const FaceEntry* FaceLibrary::Open(const std::string& patternText, std::string_v
             if (FT_New_Face(library_, reinterpret_cast<const char*>(file), index, &face) == 0) {
                 FcChar8* family = nullptr;
                 FcPatternGetString(match, FC_FAMILY, 0, &family);
+                // Whether the file itself is bold: fontconfig reports the requested weight for a
+                // face that it would embolden, so its answer cannot tell.
                 FaceEntry opened{face, family ? reinterpret_cast<const char*>(family) : "",
-                                 weight >= FC_WEIGHT_DEMIBOLD};
+                                 (face->style_flags & FT_STYLE_FLAG_BOLD) != 0};
                 found = facesByFile_.emplace(key, opened).first;
             }
         }

@@ -96,8 +96,11 @@ std::shared_ptr<const Glyph> GlyphCache::Rasterise(const GlyphStyle& style, Styl
     glyph->advance = static_cast<int>((slot->advance.x + 32) >> 6) + syntheticBoldAdvance;
     if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
         if (style.emboldenStrength26 > 0) {
-            FT_Outline_EmboldenXY(&slot->outline, static_cast<FT_Pos>(style.emboldenStrength26),
-                                  static_cast<FT_Pos>(style.emboldenStrength26));
+            // Emboldening grows the outline right and up; moving it left by half the growth
+            // keeps the ink centred in its advance and still resting on the baseline.
+            const auto strength = static_cast<FT_Pos>(style.emboldenStrength26);
+            FT_Outline_EmboldenXY(&slot->outline, strength, strength);
+            FT_Outline_Translate(&slot->outline, -strength / 2, 0);
         }
         if (style.oblique) {
             FT_Matrix shear{0x10000, kObliqueShear, 0, 0x10000};
