@@ -111,6 +111,10 @@ int main(int argc, char** argv) {
     double start = Now();
     pid_t pid = fork();
     if (pid == 0) {
+        /* The program's own output would mix with the report. */
+        if (freopen("/dev/null", "w", stdout) == NULL) {
+            _exit(127);
+        }
         execvp(argv[6], argv + 6);
         _exit(127);
     }
