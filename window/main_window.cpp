@@ -136,6 +136,7 @@ bool MainWindow::CreateWindowItself(const WindowIcons& icons) {
     if (window == nullptr) {
         return false;
     }
+    created_ = true;
     LoadedWindows().push_back(this);
     RECT outer;
     ::GetWindowRect(window, &outer);
@@ -326,6 +327,11 @@ LRESULT MainWindow::OnNonClientDestroy(WPARAM wParam, LPARAM lParam) {
     const uint32_t windowNumber = form_.windowNumber;
     HWND window = handle_;
     ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (!created_) {
+        // The creation failed inside CreateWindowExA; Build deletes the object.
+        handle_ = nullptr;
+        return ::DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);
+    }
     delete this;
     ReportWindowUnloaded(windowNumber);
     return ::DefWindowProcA(window, WM_NCDESTROY, wParam, lParam);

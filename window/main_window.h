@@ -66,6 +66,9 @@ class MainWindow {
     HWND handle_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;  // by form index; index 0 stays empty
     HWND lastFocus_ = nullptr;
+    // Set once CreateWindowExA has returned the window; before that, a creation that fails after
+    // WM_NCCREATE leaves the object to Build, which deletes it.
+    bool created_ = false;
 };
 
 }  // namespace quorvane
