@@ -76,6 +76,16 @@ std::shared_ptr<const Glyph> GlyphCache::Find(const GlyphStyle& style, char32_t 
     return glyph;
 }
 
+void GlyphCache::Clear() {
+    std::lock_guard guard(FaceLibrary::Instance().GlyphLock());
+    for (auto& [style, entry] : styles_) {
+        if (entry.size != nullptr) {
+            FT_Done_Size(entry.size);
+        }
+    }
+    styles_.clear();
+}
+
 std::shared_ptr<const Glyph> GlyphCache::Rasterise(const GlyphStyle& style, StyleEntry& entry,
                                                    char32_t codePoint) {
     FT_Face face = style.face;

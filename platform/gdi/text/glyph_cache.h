@@ -54,6 +54,10 @@ class GlyphCache {
     // Glyphs rasterised since the process started; tests read it to prove that the cache works.
     uint64_t RasterisedCount() const { return rasterised_; }
 
+    // Forgets every glyph, so that the next text is rasterised afresh (benchmarks measure the
+    // first paint this way; it also gives the memory back).
+    void Clear();
+
   private:
     struct StyleEntry {
         FT_Size size = nullptr;
