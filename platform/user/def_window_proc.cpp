@@ -54,7 +54,7 @@ LRESULT GetText(const Window& window, WPARAM size, LPSTR buffer) {
     return static_cast<LRESULT>(copied);
 }
 
-LRESULT SetCursorDefault(HWND handle, Window& window, LPARAM lParam) {
+LRESULT SetCursorDefault(HWND handle, Window& window, WPARAM wParam, LPARAM lParam) {
     if (window.parent != nullptr) {
         WPARAM self = reinterpret_cast<WPARAM>(handle);
         if (SendMessageA(window.parent, WM_SETCURSOR, self, lParam) != 0) {
@@ -66,6 +66,10 @@ LRESULT SetCursorDefault(HWND handle, Window& window, LPARAM lParam) {
     }
     short hit = static_cast<short>(LOWORD(lParam));
     if (hit == HTCLIENT) {
+        // A parent asked on behalf of a child leaves the child's own cursor alone.
+        if (reinterpret_cast<HWND>(wParam) != handle) {
+            return FALSE;
+        }
         if (window.windowClass->cursor != nullptr) {
             SetCursor(window.windowClass->cursor);
             return TRUE;
@@ -158,7 +162,7 @@ LRESULT WINAPI DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM l
             }
             return MA_ACTIVATE;
         case WM_SETCURSOR:
-            return SetCursorDefault(handle, *window, lParam);
+            return SetCursorDefault(handle, *window, wParam, lParam);
         case WM_WINDOWPOSCHANGED: {
             auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
             if (position == nullptr) {
