@@ -127,14 +127,16 @@ void HeadlessHost::QueueInput(const InputEvent& event) {
 }
 
 bool HeadlessHost::PollInput(InputSink& sink) {
-    bool delivered = false;
-    while (!queue_.empty()) {
-        const InputEvent event = std::move(queue_.front());
-        queue_.pop_front();
-        sink.OnInput(event);
-        delivered = true;
+    // One event per poll: the layer takes the messages of each event before the next one
+    // arrives, as it would when a person's presses reach it one after another, so that the key
+    // and button state it reports belongs to the message being handled.
+    if (queue_.empty()) {
+        return false;
     }
-    return delivered;
+    const InputEvent event = std::move(queue_.front());
+    queue_.pop_front();
+    sink.OnInput(event);
+    return true;
 }
 
 bool HeadlessHost::WaitForInput(InputSink& sink, std::optional<DWORD> deadline) {

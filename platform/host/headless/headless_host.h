@@ -58,7 +58,7 @@ class HeadlessHost : public Host {
     void SetCursor(Cursor cursor) override { cursor_ = cursor; }
 
     // What tests do and read.
-    // Queues input; it reaches the layer at its next poll or wait.
+    // Queues input. Each poll or wait hands the layer the oldest queued event, one at a time.
     void QueueInput(const InputEvent& event);
     size_t QueuedInputCount() const { return queue_.size(); }
     void SetTickCount(DWORD tickCount) { tickCount_ = tickCount; }

@@ -177,17 +177,26 @@ TEST(HeadlessClock, MovesOnlyWhenTheTestMovesItAndWraps) {
     EXPECT_EQ(host.DoubleClickTime(), 500u);
 }
 
-TEST(HeadlessInput, PollDeliversEverythingQueuedInOrder) {
+TEST(HeadlessInput, PollAndWaitDeliverOneQueuedEventAtATimeInOrder) {
     HeadlessHost host;
     Recorder sink;
+    ListRunner runner({[] { ADD_FAILURE() << "no step runs while input is queued"; }});
+    host.SetStepRunner(&runner);
     EXPECT_FALSE(host.PollInput(sink));
     host.QueueInput(Move(1, 2));
     host.QueueInput(Move(3, 4));
+    host.QueueInput(Move(5, 6));
     EXPECT_TRUE(host.PollInput(sink));
-    ASSERT_EQ(sink.events.size(), 2u);
+    ASSERT_EQ(sink.events.size(), 1u);
     EXPECT_EQ(sink.events[0].point.x, 1);
+    EXPECT_TRUE(host.WaitForInput(sink, std::nullopt));
+    ASSERT_EQ(sink.events.size(), 2u);
     EXPECT_EQ(sink.events[1].point.x, 3);
-    EXPECT_EQ(host.QueuedInputCount(), 0u);
+    EXPECT_TRUE(host.PollInput(sink));
+    ASSERT_EQ(sink.events.size(), 3u);
+    EXPECT_EQ(sink.events[2].point.x, 5);
+    EXPECT_FALSE(host.PollInput(sink));
+    EXPECT_EQ(runner.StepsRun(), 0u);
 }
 
 TEST(HeadlessInput, WaitRunsStepsUntilOneQueuesInput) {
