@@ -145,6 +145,11 @@ void SdlHost::SetZOrder(const std::vector<HWND>& topToBottom) {
         return;
     }
     zOrder_ = topToBottom;
+    // The order is among the program's own windows: one window has nothing to be above, and
+    // raising it would only push it over other programs' windows.
+    if (topToBottom.size() < 2) {
+        return;
+    }
     // Raising each window from the bottom up leaves them stacked in the order asked for.
     for (auto window = topToBottom.rbegin(); window != topToBottom.rend(); ++window) {
         if (SdlTopLevel* topLevel = Find(*window); topLevel != nullptr && topLevel->Visible()) {

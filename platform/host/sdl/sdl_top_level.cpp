@@ -75,12 +75,13 @@ void SdlTopLevel::Update(const TopLevelInfo& info) {
         SDL_ShowWindow(sdlWindow_);
         if (!everShown_) {
             // A newly shown window is the active one, as on Windows. Without a window manager
-            // nobody else would give it the keyboard.
-            SDL_RaiseWindow(sdlWindow_);
+            // nobody else would give it the keyboard. Being new, it is on top already.
             SDL_SetWindowInputFocus(sdlWindow_);
             everShown_ = true;
         }
-        Redraw();
+        if (presented_) {
+            Redraw();
+        }
     } else if (!show && shown_) {
         SDL_HideWindow(sdlWindow_);
     }
@@ -144,6 +145,7 @@ void SdlTopLevel::Present(const gdi::Surface& surface, const RECT& dirty) {
     if (SDL_MUSTLOCK(target)) {
         SDL_UnlockSurface(target);
     }
+    presented_ = true;
     if (shown_) {
         SDL_Rect rect{left, top, right - left, bottom - top};
         SDL_UpdateWindowSurfaceRects(sdlWindow_, &rect, 1);

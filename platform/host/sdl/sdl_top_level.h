@@ -55,6 +55,7 @@ class SdlTopLevel {
     TopLevelInfo info_;
     bool shown_ = false;
     bool everShown_ = false;
+    bool presented_ = false;  // the SDL surface holds pixels of the layer's
     // Positions the layer asked for that the desktop may still confirm, oldest first.
     std::deque<POINT> requestedPositions_;
     unsigned long x11Window_ = 0;
