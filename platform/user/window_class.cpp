@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/api/kernel32.h"
+#include "platform/user/controls/system_classes.h"
 #include "platform/user/window.h"
 
 namespace layer::user {
@@ -72,6 +73,13 @@ ATOM Register(const WNDCLASSEXA& description) {
 std::shared_ptr<WindowClass> FindClass(LPCSTR nameOrAtom) {
     if (nameOrAtom == nullptr) {
         return nullptr;
+    }
+    // The layer's own classes exist before any lookup; the flag is set first because their
+    // registration looks names up too.
+    static bool systemClassesRegistered = false;
+    if (!systemClassesRegistered) {
+        systemClassesRegistered = true;
+        RegisterSystemClasses();
     }
     for (const auto& windowClass : Classes().classes) {
         if (IS_INTRESOURCE(nameOrAtom)) {

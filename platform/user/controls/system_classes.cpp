@@ -1,0 +1,18 @@
+// The list of the layer's own window classes. Each control adds its registration function here.
+#include "platform/user/controls/system_classes.h"
+
+namespace layer::user {
+
+void RegisterSystemClasses() {
+    using Registration = void (*)();
+    static constexpr Registration kRegistrations[] = {
+        nullptr,  // keeps the list non-empty while controls are added; skipped below
+    };
+    for (Registration registration : kRegistrations) {
+        if (registration != nullptr) {
+            registration();
+        }
+    }
+}
+
+}  // namespace layer::user
