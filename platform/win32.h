@@ -16,4 +16,11 @@
 #include "platform/api/text.h"
 #include "platform/api/msimg32.h"
 #include "platform/api/comctl32.h"
+#include "platform/api/rect.h"
+#include "platform/api/resources.h"
+#include "platform/api/menu.h"
+#include "platform/api/button.h"
+#include "platform/api/edit.h"
+#include "platform/api/static.h"
+#include "platform/api/message_box.h"
 #endif

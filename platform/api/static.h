@@ -1,0 +1,4 @@
+// Our declarations of the Static control: SS_ styles and STM_ messages.
+#pragma once
+
+#include "platform/api/types.h"
