@@ -21,6 +21,9 @@ namespace {
 // A style keeps at most this many glyphs; past it the style starts afresh, which bounds memory
 // for text that walks through the whole of GBK at a huge size.
 constexpr size_t kGlyphsPerStyle = 4096;
+// At most this many looks keep glyphs; a program that walks through many sizes starts afresh
+// rather than growing without end. Glyphs handed out stay valid: callers share them.
+constexpr size_t kStyles = 64;
 
 // The slant of synthetic italic: about 12 degrees, as a 16.16 shear.
 constexpr FT_Fixed kObliqueShear = 0x0366A;
@@ -56,6 +59,9 @@ GlyphCache& GlyphCache::Instance() {
 
 std::shared_ptr<const Glyph> GlyphCache::Find(const GlyphStyle& style, char32_t codePoint) {
     std::lock_guard guard(FaceLibrary::Instance().GlyphLock());
+    if (styles_.size() >= kStyles && styles_.find(style) == styles_.end()) {
+        DropAllStyles();
+    }
     StyleEntry& entry = styles_[style];
     if (auto found = entry.glyphs.find(codePoint); found != entry.glyphs.end()) {
         return found->second;
@@ -78,6 +84,10 @@ std::shared_ptr<const Glyph> GlyphCache::Find(const GlyphStyle& style, char32_t 
 
 void GlyphCache::Clear() {
     std::lock_guard guard(FaceLibrary::Instance().GlyphLock());
+    DropAllStyles();
+}
+
+void GlyphCache::DropAllStyles() {
     for (auto& [style, entry] : styles_) {
         if (entry.size != nullptr) {
             FT_Done_Size(entry.size);

@@ -66,6 +66,7 @@ class GlyphCache {
 
     std::shared_ptr<const Glyph> Rasterise(const GlyphStyle& style, StyleEntry& entry,
                                            char32_t codePoint);
+    void DropAllStyles();
     static std::shared_ptr<const Glyph> MakeBox(const GlyphStyle& style, int advance);
 
     std::map<GlyphStyle, StyleEntry> styles_;

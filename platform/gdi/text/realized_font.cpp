@@ -53,6 +53,12 @@ std::shared_ptr<const RealizedFont> RealizedFont::Realize(const LOGFONTA& logFon
         logFont.lfWeight,        logFont.lfItalic != 0, logFont.lfUnderline != 0,
         logFont.lfStrikeOut != 0};
     std::lock_guard guard(lock);
+    // Realised fonts are small, but a program could ask for endless sizes: past a few hundred
+    // looks the table starts afresh (fonts in use stay alive through their holders).
+    constexpr size_t kLargestTable = 256;
+    if (fonts.size() >= kLargestTable && fonts.find(key) == fonts.end()) {
+        fonts.clear();
+    }
     auto& font = fonts[key];
     if (font == nullptr) {
         font = std::make_shared<const RealizedFont>(logFont);

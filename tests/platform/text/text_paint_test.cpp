@@ -190,3 +190,23 @@ TEST(TextPaint, GlyphsAreRasterisedOncePerLook) {
 }
 
 }  // namespace
+
+namespace {
+
+// Walking through many sizes empties the caches now and then; runs laid out before stay
+// drawable because they share their glyphs.
+TEST(TextPaint, RunsSurviveTheCachesStartingAfresh) {
+    const auto font = layer::text::RealizedFont::Realize(LogFont(-20, 400));
+    const auto run = layer::text::LayOutRun(*font, "32768");
+    for (LONG height = -21; height > -121; --height) {
+        (void)layer::text::LayOutRun(*layer::text::RealizedFont::Realize(LogFont(height, 400)),
+                                     "a");
+    }
+    Surface surface(120, 40);
+    Fill(surface, kWhite);
+    PaintRun(surface, Region(0, 0, 120, 40), *font, run, 2, 30, 0);
+    EXPECT_GT(InkCount(surface, kWhite), 50);
+    EXPECT_EQ(layer::text::LayOutRun(*font, "32768").width, run.width);
+}
+
+}  // namespace
