@@ -63,12 +63,10 @@ RECT CloseBoxRect(const Window& window) {
     if ((window.style & WS_SYSMENU) == 0 || caption.bottom == caption.top) {
         return RECT{0, 0, 0, 0};
     }
-    // The caption buttons are two pixels smaller than SM_CXSIZE wide and four smaller than
-    // SM_CYSIZE high, two pixels in from the caption's right and top edges.
-    int width = GetSystemMetrics(SM_CXSIZE) - 2;
-    int height = GetSystemMetrics(SM_CYSIZE) - 4;
-    return RECT{caption.right - 2 - width, caption.top + 2, caption.right - 2,
-                caption.top + 2 + height};
+    // The close box answers over its whole cell at the caption's right end, above the line
+    // under the caption.
+    return RECT{caption.right - GetSystemMetrics(SM_CXSIZE), caption.top, caption.right,
+                caption.bottom - 1};
 }
 
 RECT SystemMenuRect(const Window& window) {
@@ -76,8 +74,8 @@ RECT SystemMenuRect(const Window& window) {
     if ((window.style & WS_SYSMENU) == 0 || caption.bottom == caption.top) {
         return RECT{0, 0, 0, 0};
     }
-    int size = GetSystemMetrics(SM_CXSMICON);
-    return RECT{caption.left + 1, caption.top, caption.left + 1 + size, caption.bottom - 1};
+    return RECT{caption.left, caption.top, caption.left + GetSystemMetrics(SM_CXSIZE),
+                caption.bottom - 1};
 }
 
 LRESULT DefaultHitTest(const Window& window, POINT screenPoint) {
@@ -95,8 +93,10 @@ LRESULT DefaultHitTest(const Window& window, POINT screenPoint) {
     if (Inside(SystemMenuRect(window), point)) {
         return HTSYSMENU;
     }
-    if (Inside(CaptionRect(window), point)) {
-        return HTCAPTION;
+    RECT caption = CaptionRect(window);
+    if (Inside(caption, point)) {
+        // The line under the caption belongs to neither the caption nor the client area.
+        return point.y == caption.bottom - 1 ? HTNOWHERE : HTCAPTION;
     }
     if (window.style & WS_THICKFRAME) {
         int frame = GetSystemMetrics(SM_CXSIZEFRAME);

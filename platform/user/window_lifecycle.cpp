@@ -199,6 +199,10 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
             width = height = 0;
         }
     }
+    if ((style & (WS_DLGFRAME | WS_THICKFRAME)) || (exStyle & WS_EX_DLGMODALFRAME)) {
+        // Windows with a raised frame carry the extended style that says so.
+        exStyle |= WS_EX_WINDOWEDGE;
+    }
     width = std::max(width, 0);
     height = std::max(height, 0);
 
