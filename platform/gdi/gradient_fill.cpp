@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "platform/api/kernel32.h"
 #include "platform/api/msimg32.h"
@@ -27,12 +28,78 @@ uint32_t PixelFromChannels(const Channels& channels) {
 }
 
 // floor(numerator / denominator) for a positive denominator.
-int64_t FloorDivide(__int128 numerator, __int128 denominator) {
+__int128 FloorDivideWide(__int128 numerator, __int128 denominator) {
+    // Nearly every call fits in 64 bits, where division is far cheaper.
+    constexpr __int128 kNarrow = INT64_MAX;
+    if (numerator <= kNarrow && numerator >= -kNarrow && denominator <= kNarrow) {
+        const auto narrowNumerator = static_cast<int64_t>(numerator);
+        const auto narrowDenominator = static_cast<int64_t>(denominator);
+        int64_t quotient = narrowNumerator / narrowDenominator;
+        if (narrowNumerator % narrowDenominator != 0 && narrowNumerator < 0) {
+            --quotient;
+        }
+        return quotient;
+    }
     __int128 quotient = numerator / denominator;
     if (numerator % denominator != 0 && numerator < 0) {
         --quotient;
     }
-    return static_cast<int64_t>(quotient);
+    return quotient;
+}
+
+int64_t FloorDivide(__int128 numerator, __int128 denominator) {
+    return static_cast<int64_t>(FloorDivideWide(numerator, denominator));
+}
+
+// floor(start / denominator), then floor((start + k * step) / denominator) for k = 1, 2, ...
+// without dividing again: the quotient and remainder move by the step's own. Int is 64 bits
+// whenever the denominator allows it, 128 bits for far-flung triangles.
+template <typename Int>
+class SteppedQuotient {
+  public:
+    SteppedQuotient() = default;
+    SteppedQuotient(__int128 start, __int128 step, __int128 denominator)
+        : denominator_(static_cast<Int>(denominator)) {
+        const __int128 quotient = FloorDivideWide(start, denominator);
+        const __int128 stepQuotient = FloorDivideWide(step, denominator);
+        quotient_ = static_cast<Int>(quotient);
+        remainder_ = static_cast<Int>(start - quotient * denominator);
+        stepQuotient_ = static_cast<Int>(stepQuotient);
+        stepRemainder_ = static_cast<Int>(step - stepQuotient * denominator);
+    }
+    int64_t Value() const { return static_cast<int64_t>(quotient_); }
+    void Step() {
+        quotient_ += stepQuotient_;
+        remainder_ += stepRemainder_;
+        if (remainder_ >= denominator_) {
+            remainder_ -= denominator_;
+            ++quotient_;
+        }
+    }
+
+  private:
+    Int denominator_ = 1;
+    Int quotient_ = 0;
+    Int remainder_ = 0;
+    Int stepQuotient_ = 0;
+    Int stepRemainder_ = 0;
+};
+
+// Writes `count` pixels from `span` on, whose channel mixes start at `starts` and move by `steps`
+// per pixel, all over one denominator.
+template <typename Int>
+void FillSpan(uint32_t* span, int64_t count, const std::array<__int128, 3>& starts,
+              const std::array<__int128, 3>& steps, __int128 denominator) {
+    std::array<SteppedQuotient<Int>, 3> mix;
+    for (size_t i = 0; i < 3; ++i) {
+        mix[i] = SteppedQuotient<Int>(starts[i], steps[i], denominator);
+    }
+    for (int64_t k = 0; k < count; ++k) {
+        span[k] = PixelFromChannels(Channels{mix[0].Value(), mix[1].Value(), mix[2].Value()});
+        for (SteppedQuotient<Int>& channel : mix) {
+            channel.Step();
+        }
+    }
 }
 
 // The channel at distance `offset` of `span` from the first colour towards the second.
@@ -62,13 +129,22 @@ void FillRectangle(Painter& painter, const TRIVERTEX& a, const TRIVERTEX& b, boo
     const POINT origin = painter.Origin();
     painter.ForEachVisiblePart(rect, [&](const RECT& part) {
         Surface& surface = painter.Target();
-        for (LONG y = part.top; y < part.bottom; ++y) {
-            uint32_t* row = surface.Row(y);
+        if (horizontal) {
+            // Every row of the part is the same: compute one and copy it.
+            std::vector<uint32_t> line(static_cast<size_t>(part.right - part.left));
             for (LONG x = part.left; x < part.right; ++x) {
-                const int64_t offset = horizontal ? int64_t{x} - origin.x - rect.left
-                                                  : int64_t{y} - origin.y - rect.top;
-                row[x] = Interpolate(first, second, offset, span);
+                line[static_cast<size_t>(x - part.left)] =
+                    Interpolate(first, second, int64_t{x} - origin.x - rect.left, span);
             }
+            for (LONG y = part.top; y < part.bottom; ++y) {
+                std::copy(line.begin(), line.end(), surface.Row(y) + part.left);
+            }
+            return;
+        }
+        for (LONG y = part.top; y < part.bottom; ++y) {
+            const uint32_t pixel =
+                Interpolate(first, second, int64_t{y} - origin.y - rect.top, span);
+            std::fill(surface.Row(y) + part.left, surface.Row(y) + part.right, pixel);
         }
     });
 }
@@ -102,6 +178,8 @@ void FillTriangle(Painter& painter, const TRIVERTEX& v1, const TRIVERTEX& v2, co
     const Channels c3 = ChannelsOf(v3);
     const int sign = area < 0 ? -1 : 1;
     const Wide denominator = area * sign;
+    // With 64-bit steps the remainder stays below twice the denominator.
+    const bool narrow = denominator <= (Wide{1} << 61);
     const POINT origin = painter.Origin();
     const RECT bounds{std::min({v1.x, v2.x, v3.x}), top.y, std::max({v1.x, v2.x, v3.x}), bottom.y};
 
@@ -117,18 +195,30 @@ void FillTriangle(Painter& painter, const TRIVERTEX& v1, const TRIVERTEX& v2, co
                 std::max<int64_t>(std::min(longEdge, shortEdge), int64_t{part.left} - origin.x);
             const int64_t right =
                 std::min<int64_t>(std::max(longEdge, shortEdge), int64_t{part.right} - origin.x);
-            uint32_t* row = surface.Row(deviceY);
-            for (int64_t x = left; x < right; ++x) {
-                const Wide w2 = sign * (Wide{x - v1.x} * (int64_t{v3.y} - v1.y) -
-                                        Wide{int64_t{v3.x} - v1.x} * (y - v1.y));
-                const Wide w3 = sign * (Wide{int64_t{v2.x} - v1.x} * (y - v1.y) -
-                                        Wide{x - v1.x} * (int64_t{v2.y} - v1.y));
-                const Wide w1 = denominator - w2 - w3;
-                Channels mixed{};
-                for (size_t i = 0; i < 3; ++i) {
-                    mixed[i] = FloorDivide(c1[i] * w1 + c2[i] * w2 + c3[i] * w3, denominator);
-                }
-                row[x + origin.x] = PixelFromChannels(mixed);
+            if (left >= right) {
+                continue;
+            }
+            // The weights are linear in x, so each channel's mix is too: start it at the left end
+            // of the span as a quotient and remainder, then step it one pixel at a time.
+            const Wide w2 = sign * (Wide{left - v1.x} * (int64_t{v3.y} - v1.y) -
+                                    Wide{int64_t{v3.x} - v1.x} * (y - v1.y));
+            const Wide w3 = sign * (Wide{int64_t{v2.x} - v1.x} * (y - v1.y) -
+                                    Wide{left - v1.x} * (int64_t{v2.y} - v1.y));
+            const Wide w1 = denominator - w2 - w3;
+            const Wide step2 = sign * Wide{int64_t{v3.y} - v1.y};
+            const Wide step3 = -sign * Wide{int64_t{v2.y} - v1.y};
+            const Wide step1 = -step2 - step3;
+            std::array<Wide, 3> starts{};
+            std::array<Wide, 3> steps{};
+            for (size_t i = 0; i < 3; ++i) {
+                starts[i] = c1[i] * w1 + c2[i] * w2 + c3[i] * w3;
+                steps[i] = c1[i] * step1 + c2[i] * step2 + c3[i] * step3;
+            }
+            uint32_t* span = surface.Row(deviceY) + (left + origin.x);
+            if (narrow) {
+                FillSpan<int64_t>(span, right - left, starts, steps, denominator);
+            } else {
+                FillSpan<__int128>(span, right - left, starts, steps, denominator);
             }
         }
     });

@@ -218,4 +218,17 @@ TEST(GradientFill, ClipOriginAndBadArguments) {
     EXPECT_TRUE(GradientFill(canvas.Dc(), huge, 3, &triangle, 1, GRADIENT_FILL_TRIANGLE));
 }
 
+// A triangle whose area needs more than 64 bits still mixes exactly: one step from the red corner
+// of a 2^31-pixel triangle is just below full red.
+TEST(GradientFill, FarFlungTrianglesStayExact) {
+    Canvas canvas(4, 4, 0xFFFFFF);
+    TRIVERTEX vertices[3] = {Vertex(0, 0, 0xFF00, 0, 0), Vertex(2147483647, 0, 0, 0, 0),
+                             Vertex(0, 2147483647, 0, 0, 0)};
+    GRADIENT_TRIANGLE triangle{0, 1, 2};
+    ASSERT_TRUE(GradientFill(canvas.Dc(), vertices, 3, &triangle, 1, GRADIENT_FILL_TRIANGLE));
+    EXPECT_EQ(canvas.At(0, 0), 0xFF0000u);
+    EXPECT_EQ(canvas.At(1, 0), 0xFE0000u);
+    EXPECT_EQ(canvas.At(3, 3), 0xFE0000u);
+}
+
 }  // namespace
