@@ -26,29 +26,25 @@ SIZE AtLeastOnePixel(SIZE size) {
 }
 
 // Copies the part of source inside sourceRect to target at targetLeft/targetTop, clipped to both.
-void CopyPixels(const gdi::Surface& source, RECT sourceRect, gdi::Surface& target, int targetLeft,
-                int targetTop) {
-    sourceRect.left = std::max<LONG>(sourceRect.left, 0);
-    sourceRect.top = std::max<LONG>(sourceRect.top, 0);
-    sourceRect.right = std::min<LONG>(sourceRect.right, source.Width());
-    sourceRect.bottom = std::min<LONG>(sourceRect.bottom, source.Height());
-    int left = targetLeft + sourceRect.left;
-    int top = targetTop + sourceRect.top;
-    int right = targetLeft + sourceRect.right;
-    int bottom = targetTop + sourceRect.bottom;
-    left = std::max(left, 0);
-    top = std::max(top, 0);
-    right = std::min(right, target.Width());
-    bottom = std::min(bottom, target.Height());
+// The arithmetic is 64-bit so that windows placed far off the screen cannot overflow it.
+void CopyPixels(const gdi::Surface& source, const RECT& sourceRect, gdi::Surface& target,
+                int64_t targetLeft, int64_t targetTop) {
+    const int64_t sourceLeft = std::max<int64_t>(sourceRect.left, 0);
+    const int64_t sourceTop = std::max<int64_t>(sourceRect.top, 0);
+    const int64_t sourceRight = std::min<int64_t>(sourceRect.right, source.Width());
+    const int64_t sourceBottom = std::min<int64_t>(sourceRect.bottom, source.Height());
+    const int64_t left = std::max<int64_t>(targetLeft + sourceLeft, 0);
+    const int64_t top = std::max<int64_t>(targetTop + sourceTop, 0);
+    const int64_t right = std::min<int64_t>(targetLeft + sourceRight, target.Width());
+    const int64_t bottom = std::min<int64_t>(targetTop + sourceBottom, target.Height());
     if (left >= right || top >= bottom) {
         return;
     }
-    const int width = right - left;
-    for (int y = top; y < bottom; ++y) {
-        const uint32_t* from = source.Pixels() +
-                               static_cast<ptrdiff_t>(y - targetTop) * source.Width() +
-                               (left - targetLeft);
-        std::memcpy(target.Row(y) + left, from, static_cast<size_t>(width) * 4);
+    const size_t width = static_cast<size_t>(right - left);
+    for (int64_t y = top; y < bottom; ++y) {
+        const uint32_t* from =
+            source.Pixels() + (y - targetTop) * source.Width() + (left - targetLeft);
+        std::memcpy(target.Row(static_cast<int>(y)) + left, from, width * 4);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -144,6 +145,18 @@ TEST(HeadlessScreen, ClipsWindowsAtTheScreenEdgesAndPutsUnplacedWindowsOnTop) {
     EXPECT_EQ(host.ScreenPixel(25, 25), RGB(4, 5, 6));
     EXPECT_EQ(host.ScreenPixel(63, 47), RGB(4, 5, 6));
     EXPECT_EQ(host.ComposeOrder(), (std::vector<HWND>{placed, unplaced}));
+
+    // Windows at the far ends of the coordinate range, and dirty rectangles that are inverted,
+    // show nothing and break nothing.
+    const HWND farAway = FakeWindow(3);
+    ShowFilled(host, farAway, RECT{INT32_MIN, INT32_MIN, INT32_MIN + 8, INT32_MIN + 8},
+               RGB(7, 8, 9), surfaces);
+    host.UpdateTopLevel(
+        farAway,
+        TopLevelInfo{RECT{INT32_MAX - 4, INT32_MAX - 4, INT32_MAX, INT32_MAX}, true, true, ""});
+    host.Present(unplaced, *surfaces[1], RECT{30, 30, 10, 10});
+    EXPECT_EQ(host.ScreenPixel(0, 0), RGB(1, 2, 3));
+    EXPECT_EQ(host.ScreenPixel(63, 47), RGB(4, 5, 6));
 }
 
 TEST(HeadlessScreen, InstalledHostGivesTheScreenSizeToTheLayer) {
