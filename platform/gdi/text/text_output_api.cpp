@@ -2,6 +2,7 @@
 // origin moves them onto its surface and its effective clip bounds every pixel drawn.
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -40,10 +41,18 @@ void PaintLine(DeviceContext& dc, const Region& clip, const RealizedFont& font, 
     }
 }
 
+// Positions far outside any surface are pulled in to where nothing they draw can overflow.
+int ClampCoordinate(int64_t value) {
+    constexpr int64_t kLimit = int64_t{1} << 28;
+    return static_cast<int>(std::clamp(value, -kLimit, kLimit));
+}
+
 RECT ToSurface(const DeviceContext& dc, const RECT& rect) {
     const POINT origin = dc.Origin();
-    return RECT{rect.left + origin.x, rect.top + origin.y, rect.right + origin.x,
-                rect.bottom + origin.y};
+    return RECT{ClampCoordinate(int64_t{rect.left} + origin.x),
+                ClampCoordinate(int64_t{rect.top} + origin.y),
+                ClampCoordinate(int64_t{rect.right} + origin.x),
+                ClampCoordinate(int64_t{rect.bottom} + origin.y)};
 }
 
 // A run whose advances come from a caller's dx array, one entry per byte: a double-byte
@@ -98,33 +107,34 @@ BOOL WINAPI ExtTextOutA(HDC dc, int x, int y, UINT options, const RECT* rect, LP
         y = state.currentPosition.y;
     }
     const auto& metrics = font->Metrics();
-    int left = x;
+    int64_t left = x;
     switch (state.textAlign & kHorizontalAlignMask) {
         case TA_CENTER:
-            left = x - run.width / 2;
+            left = int64_t{x} - run.width / 2;
             break;
         case TA_RIGHT:
-            left = x - run.width;
+            left = int64_t{x} - run.width;
             break;
         default:
             break;
     }
-    int top = y;
+    int64_t top = y;
     switch (state.textAlign & kVerticalAlignMask) {
         case TA_BASELINE:
-            top = y - metrics.ascent;
+            top = int64_t{y} - metrics.ascent;
             break;
         case TA_BOTTOM:
-            top = y - metrics.height;
+            top = int64_t{y} - metrics.height;
             break;
         default:
             break;
     }
     if (updateCurrentPosition) {
         const UINT horizontal = state.textAlign & kHorizontalAlignMask;
-        state.currentPosition.x = horizontal == TA_RIGHT  ? x - run.width
-                                  : horizontal == TA_LEFT ? x + run.width
-                                                          : x;
+        const int64_t moved = horizontal == TA_RIGHT  ? int64_t{x} - run.width
+                              : horizontal == TA_LEFT ? int64_t{x} + run.width
+                                                      : x;
+        state.currentPosition.x = ClampCoordinate(moved);
     }
 
     Region clip = visible;
@@ -132,7 +142,8 @@ BOOL WINAPI ExtTextOutA(HDC dc, int x, int y, UINT options, const RECT* rect, LP
         clip.Intersect(ToSurface(*context, *rect));
     }
     const POINT origin = context->Origin();
-    PaintLine(*context, clip, *font, run, left + origin.x, top + origin.y);
+    PaintLine(*context, clip, *font, run, ClampCoordinate(left + origin.x),
+              ClampCoordinate(top + origin.y));
     return TRUE;
 }
 
@@ -159,24 +170,28 @@ int WINAPI DrawTextA(HDC dc, LPCSTR text, int count, LPRECT rect, UINT format) {
     const std::string_view ansi(text != nullptr ? text : "", length);
     const auto font = layer::text::SelectedFont(*context);
     const int lineHeight = font->Metrics().height;
-    const int width = rect->right - rect->left;
+    // Rectangles may hold any LONG: the arithmetic is done in 64 bits and kept within the
+    // range that drawing can use.
+    const int64_t left = rect->left, right = rect->right;
+    const int64_t rectTop = rect->top, rectBottom = rect->bottom;
+    const int width = ClampCoordinate(right - left);
     const auto block = layer::text::LayOutBlock(*font, ansi, format, width);
 
     const bool singleLine = format & DT_SINGLELINE;
     const int blockHeight = static_cast<int>(block.lines.size()) * lineHeight;
-    int top = rect->top;
+    int64_t top = rectTop;
     if (singleLine && (format & DT_VCENTER)) {
-        top = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+        top = rectTop + (rectBottom - rectTop - lineHeight) / 2;
     } else if (singleLine && (format & DT_BOTTOM)) {
-        top = rect->bottom - lineHeight;
+        top = rectBottom - lineHeight;
     }
     // With DT_VCENTER or DT_BOTTOM the result is the offset from the rectangle's top to the
     // bottom of the text, otherwise the text's height.
-    const int result = top + blockHeight - rect->top;
+    const int result = ClampCoordinate(top + blockHeight - rectTop);
 
     if (format & DT_CALCRECT) {
-        rect->right = rect->left + (ansi.empty() ? 0 : block.width);
-        rect->bottom = rect->top + (ansi.empty() ? 0 : result);
+        rect->right = static_cast<LONG>(ClampCoordinate(left + (ansi.empty() ? 0 : block.width)));
+        rect->bottom = static_cast<LONG>(ClampCoordinate(rectTop + (ansi.empty() ? 0 : result)));
         return result;
     }
     if (context->Target() == nullptr || ansi.empty()) {
@@ -191,14 +206,14 @@ int WINAPI DrawTextA(HDC dc, LPCSTR text, int count, LPRECT rect, UINT format) {
     const uint32_t textPixel = PixelFromColorRef(context->State().textColor);
     for (size_t i = 0; i < block.lines.size(); ++i) {
         const auto& line = block.lines[i];
-        int x = rect->left;
+        int64_t x = left;
         if (format & DT_CENTER) {
-            x = rect->left + (width - line.run.width) / 2;
+            x = left + (right - left - line.run.width) / 2;
         } else if (format & DT_RIGHT) {
-            x = rect->right - line.run.width;
+            x = right - line.run.width;
         }
-        const int lineTop = top + static_cast<int>(i) * lineHeight + origin.y;
-        const int lineLeft = x + origin.x;
+        const int lineTop = ClampCoordinate(top + static_cast<int64_t>(i) * lineHeight + origin.y);
+        const int lineLeft = ClampCoordinate(x + origin.x);
         PaintLine(*context, clip, *font, line.run, lineLeft, lineTop, !(format & DT_PREFIXONLY));
         // A prefix underlines its character's advance less one pixel, below the baseline.
         for (const auto& mark : line.marks) {

@@ -2,6 +2,8 @@
 // DT_CALCRECT, pinned to what the reference implementation does with the same face.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "tests/platform/text/text_dc_fixture.h"
 
 namespace {
@@ -177,6 +179,40 @@ TEST_F(DrawTextTest, BadCallsFailLikeWin32) {
     EXPECT_EQ(::DrawTextA(dc_, nullptr, 3, &rect, 0), 0);
     // Bad bytes in a long text draw without a crash.
     EXPECT_GT(::DrawTextA(dc_, "\xB3\x80\xFF\xB3 \xA2\xE3&\xB3", -1, &rect, DT_WORDBREAK), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Rectangles and positions at the ends of the LONG range are drawn without overflowing.
+TEST_F(DrawTextTest, ExtremeCoordinatesAreHandled) {
+    UseFont(-12, 400);
+    const LONG lowest = INT32_MIN, highest = INT32_MAX;
+    const RECT rects[] = {{lowest, lowest, highest, highest},
+                          {highest, highest, lowest, lowest},
+                          {lowest, 0, lowest + 10, 10}};
+    for (const RECT& start : rects) {
+        for (UINT format : {DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                            DT_RIGHT | DT_BOTTOM | DT_SINGLELINE, DT_WORDBREAK | DT_CALCRECT}) {
+            RECT rect = start;
+            ::DrawTextA(dc_, "32768 中", -1, &rect, format);
+        }
+    }
+    ::SetTextAlign(dc_, TA_RIGHT | TA_BOTTOM | TA_UPDATECP);
+    EXPECT_TRUE(::TextOutA(dc_, lowest, lowest, "ab", 2));
+    ::SetTextAlign(dc_, TA_CENTER | TA_BASELINE);
+    EXPECT_TRUE(::TextOutA(dc_, lowest, highest, "ab", 2));
+    const RECT huge{lowest, lowest, highest, highest};
+    EXPECT_TRUE(::ExtTextOutA(dc_, highest, lowest, ETO_CLIPPED, &huge, "ab", 2, nullptr));
+    // The sanitised test build stops at any overflow; the centre of the widest rectangle lies
+    // near the origin, so that text is really drawn there.
+    RECT widest{lowest, lowest, highest, highest};
+    Clear(kWhite);
+    ::DrawTextA(dc_, "0", -1, &widest, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    const RECT ink = Ink();
+    EXPECT_LT(ink.left, 8) << ink;
+    EXPECT_GT(ink.right, 0) << ink;
 }
 
 }  // namespace
