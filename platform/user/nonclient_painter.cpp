@@ -4,6 +4,9 @@
 
 #include <pixman.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/user/focus_activation.h"
 #include "platform/user/nonclient_metrics.h"
 #include "platform/user/top_level_display.h"
@@ -52,17 +55,30 @@ class FramePainter {
     }
 
     // A left-to-right gradient computed on 16-bit channels, truncating, as GradientFill does.
+    // The colours of a row are worked out once and copied into every visible row.
     void HorizontalGradient(const RECT& rect, COLORREF from, COLORREF to) {
         int width = rect.right - rect.left;
+        if (width <= 0) {
+            return;
+        }
+        std::vector<uint32_t> row(static_cast<size_t>(width));
         for (int column = 0; column < width; ++column) {
             auto channel = [&](int shift) {
-                int start = ((from >> shift) & 0xFF) << 8;
-                int end = ((to >> shift) & 0xFF) << 8;
-                return (start + (end - start) * column / width) >> 8;
+                int start = static_cast<int>((from >> shift) & 0xFF) << 8;
+                int end = static_cast<int>((to >> shift) & 0xFF) << 8;
+                return static_cast<uint32_t>((start + (end - start) * column / width) >> 8);
             };
-            COLORREF color =
-                static_cast<COLORREF>(channel(0) | (channel(8) << 8) | (channel(16) << 16));
-            Fill(RECT{rect.left + column, rect.top, rect.left + column + 1, rect.bottom}, color);
+            row[static_cast<size_t>(column)] = (channel(0) << 16) | (channel(8) << 8) | channel(16);
+        }
+        RECT onSurface = gdi::OffsetRectBy(rect, offset_.x, offset_.y);
+        gdi::Region area(onSurface);
+        area.Intersect(clip_);
+        area.Intersect(RECT{0, 0, surface_.Width(), surface_.Height()});
+        for (const RECT& box : area.Rects()) {
+            for (LONG y = box.top; y < box.bottom; ++y) {
+                std::copy(row.begin() + (box.left - onSurface.left),
+                          row.begin() + (box.right - onSurface.left), surface_.Row(y) + box.left);
+            }
         }
     }
 
