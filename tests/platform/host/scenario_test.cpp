@@ -220,6 +220,76 @@ TEST_F(ScenarioDriver, FailingTheNextCreationReachesTheProgram) {
     EXPECT_EQ(Screen().LiveWindowCount(), 0u);
 }
 
+// The input events a scenario hands the host, taken by a program that waits for them directly.
+class EventRecorder : public host::InputSink {
+  public:
+    void OnInput(const host::InputEvent& event) override { events.push_back(event); }
+    std::vector<host::InputEvent> events;
+};
+
+std::string Describe(const host::InputEvent& event) {
+    using Kind = host::InputEvent::Kind;
+    const std::string point =
+        " " + std::to_string(event.point.x) + "," + std::to_string(event.point.y);
+    switch (event.kind) {
+        case Kind::MouseMove:
+            return "move" + point;
+        case Kind::ButtonDown:
+            return "down " + std::to_string(event.button) + point;
+        case Kind::ButtonUp:
+            return "up " + std::to_string(event.button) + point;
+        case Kind::Text:
+            return "text " + event.text;
+        default:
+            return "other";
+    }
+}
+
+TEST(ScenarioInput, MouseActionsMoveThePointerOnlyWhenItIsElsewhere) {
+    struct Case {
+        const char* name;
+        std::function<void(Scenario&)> actions;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"click",
+         [](Scenario& s) { s.Click(10, 20); },
+         {"move 10,20", "down 1 10,20", "up 1 10,20"}},
+        {"right click where the pointer is",
+         [](Scenario& s) { s.Click(10, 20).Click(10, 20, MouseButton::Right); },
+         {"move 10,20", "down 1 10,20", "up 1 10,20", "down 2 10,20", "up 2 10,20"}},
+        {"drag",
+         [](Scenario& s) { s.Press(1, 1).Release(9, 9); },
+         {"move 1,1", "down 1 1,1", "move 9,9", "up 1 9,9"}},
+        {"an explicit move always moves",
+         [](Scenario& s) { s.Move(5, 5).Move(5, 5).Press(5, 5); },
+         {"move 5,5", "move 5,5", "down 1 5,5"}},
+        {"typed text is one event",
+         [](Scenario& s) {
+             s.Type(
+                 "\xe4\xb8\xad"
+                 "1");
+         },
+         {"text \xe4\xb8\xad"
+          "1"}},
+    };
+    for (const Case& c : cases) {
+        Scenario s;
+        c.actions(s);
+        EventRecorder recorder;
+        s.Run([&] {
+            while (recorder.events.size() < c.expected.size()) {
+                ASSERT_TRUE(s.OnScreen().Host().WaitForInput(recorder, std::nullopt)) << c.name;
+            }
+        });
+        std::vector<std::string> described;
+        for (const host::InputEvent& event : recorder.events) {
+            described.push_back(Describe(event));
+        }
+        EXPECT_EQ(described, c.expected) << c.name;
+    }
+}
+
 void RunOutInsideTheNestedLoop() {
     Scenario s;
     s.Click(150, 130);
