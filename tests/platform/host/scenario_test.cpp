@@ -168,6 +168,7 @@ TEST_F(ScenarioDriver, ChecksSeeTheScreenTheWindowsAndTheFocus) {
                                  .string();
     HWND shown = nullptr;
     Scenario s;
+    const size_t objectsBefore = s.OnScreen().LiveObjectCount();
     s.Check([&](Screen& screen) {
          shown = screen.WindowAt(150, 130);
          ASSERT_NE(shown, nullptr);
@@ -185,6 +186,7 @@ TEST_F(ScenarioDriver, ChecksSeeTheScreenTheWindowsAndTheFocus) {
 
     EXPECT_EQ(Screen().Text(shown), "") << "the window is gone";
     EXPECT_EQ(Screen().LiveWindowCount(), 0u);
+    EXPECT_EQ(Screen().LiveObjectCount(), objectsBefore) << "painting left no brush or DC";
     const auto screenshot = ReadPng(path);
     ASSERT_NE(screenshot, nullptr);
     EXPECT_EQ(screenshot->Width(), 1024);
