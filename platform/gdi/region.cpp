@@ -14,8 +14,10 @@ void InitRect(pixman_region32_t* region, LONG left, LONG top, LONG right, LONG b
         pixman_region32_init(region);
         return;
     }
-    pixman_region32_init_rect(region, left, top, static_cast<unsigned>(right - left),
-                              static_cast<unsigned>(bottom - top));
+    // The extents form takes the corners as they are; the width and height form would overflow
+    // for rectangles wider than 2^31 pixels.
+    const pixman_box32_t extents{left, top, right, bottom};
+    pixman_region32_init_with_extents(region, &extents);
 }
 
 }  // namespace
