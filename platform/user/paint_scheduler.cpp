@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/api/gdi32.h"
 #include "platform/api/kernel32.h"
+#include "platform/gdi/object_table.h"
 #include "platform/user/message_queue.h"
 #include "platform/user/top_level_display.h"
 #include "platform/user/visible_region.h"
@@ -164,18 +166,32 @@ void UpdateNow(HWND handle, bool children) {
 
 using namespace layer::user;
 
+namespace {
+
+// The region behind an HRGN, or null when the handle is not a live region.
+const layer::gdi::Region* RegionOf(HRGN handle) {
+    auto* object = layer::gdi::Objects().FindAs<layer::gdi::RegionObject>(
+        handle, layer::gdi::ObjectKind::Region);
+    return object != nullptr ? &object->region : nullptr;
+}
+
+}  // namespace
+
 BOOL WINAPI RedrawWindow(HWND handle, const RECT* updateRect, HRGN updateRegion, UINT flags) {
     Window* window = LookupWindowOrFail(handle);
     if (window == nullptr) {
         return FALSE;
     }
-    if (updateRegion != nullptr && updateRect == nullptr) {
-        // Region handles belong to the drawing side; until it can be read, the whole client
-        // area stands for it, which repaints more than asked but never less.
-        updateRect = nullptr;
-    }
     if (flags & (RDW_INVALIDATE | RDW_VALIDATE | RDW_INTERNALPAINT | RDW_NOINTERNALPAINT)) {
-        if (updateRect != nullptr) {
+        // A region takes precedence over a rectangle; neither means the whole client area.
+        if (updateRegion != nullptr) {
+            const layer::gdi::Region* region = RegionOf(updateRegion);
+            if (region == nullptr) {
+                SetLastError(ERROR_INVALID_HANDLE);
+                return FALSE;
+            }
+            ChangeUpdateRegion(handle, region, flags);
+        } else if (updateRect != nullptr) {
             layer::gdi::Region region(*updateRect);
             ChangeUpdateRegion(handle, &region, flags);
         } else {
@@ -191,6 +207,36 @@ BOOL WINAPI RedrawWindow(HWND handle, const RECT* updateRect, HRGN updateRegion,
         EraseNow(handle, children);
     }
     return TRUE;
+}
+
+BOOL WINAPI InvalidateRgn(HWND handle, HRGN region, BOOL erase) {
+    if (region == nullptr) {
+        return RedrawWindow(handle, nullptr, nullptr, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
+    }
+    return RedrawWindow(handle, nullptr, region, RDW_INVALIDATE | (erase ? RDW_ERASE : 0));
+}
+
+BOOL WINAPI ValidateRgn(HWND handle, HRGN region) {
+    return RedrawWindow(handle, nullptr, region, RDW_VALIDATE | RDW_NOCHILDREN);
+}
+
+int WINAPI GetUpdateRgn(HWND handle, HRGN region, BOOL erase) {
+    Window* window = LookupWindowOrFail(handle);
+    if (window == nullptr) {
+        return ERROR;
+    }
+    auto* object = layer::gdi::Objects().FindAs<layer::gdi::RegionObject>(
+        region, layer::gdi::ObjectKind::Region);
+    if (object == nullptr) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return ERROR;
+    }
+    object->region = window->updateRegion;
+    if (erase && !object->region.IsEmpty()) {
+        EraseNow(handle, false);
+    }
+    size_t boxes = object->region.Rects().size();
+    return boxes == 0 ? NULLREGION : boxes == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
 BOOL WINAPI InvalidateRect(HWND handle, const RECT* rect, BOOL erase) {

@@ -7,6 +7,7 @@
 
 #include "platform/api/kernel32.h"
 #include "platform/gdi/device_context.h"
+#include "platform/gdi/object_table.h"
 #include "platform/user/top_level_display.h"
 #include "platform/user/visible_region.h"
 #include "platform/user/window.h"
@@ -96,7 +97,7 @@ void ReleaseAllWindowDCs(HWND window) {
 
 using namespace layer::user;
 
-HDC WINAPI GetDCEx(HWND handle, HRGN, DWORD flags) {
+HDC WINAPI GetDCEx(HWND handle, HRGN clip, DWORD flags) {
     if (handle == nullptr) {
         HDC dc = layer::gdi::CreateWindowDC(nullptr, &ScreenSurface(), POINT{0, 0},
                                             layer::gdi::Region());
@@ -111,7 +112,24 @@ HDC WINAPI GetDCEx(HWND handle, HRGN, DWORD flags) {
     }
     bool clipChildren = (flags & DCX_CLIPCHILDREN) != 0;
     bool clipSiblings = (flags & DCX_CLIPSIBLINGS) != 0;
-    return AcquireWindowDC(*window, (flags & DCX_WINDOW) != 0, clipChildren, clipSiblings, nullptr);
+    // The extra region is in screen coordinates; (HRGN)1, which WM_NCPAINT passes for "all of
+    // it", and regions that are not live limit nothing.
+    auto* region = layer::gdi::Objects().FindAs<layer::gdi::RegionObject>(
+        clip, layer::gdi::ObjectKind::Region);
+    if (region == nullptr || (flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN)) == 0) {
+        return AcquireWindowDC(*window, (flags & DCX_WINDOW) != 0, clipChildren, clipSiblings,
+                               nullptr);
+    }
+    Window* root = RootOf(handle);
+    layer::gdi::Region limit = region->region;
+    limit.Offset(-root->windowRect.left, -root->windowRect.top);
+    if (flags & DCX_EXCLUDERGN) {
+        layer::gdi::Region everything(0, 0, root->windowRect.right - root->windowRect.left,
+                                      root->windowRect.bottom - root->windowRect.top);
+        everything.Subtract(limit);
+        limit = std::move(everything);
+    }
+    return AcquireWindowDC(*window, (flags & DCX_WINDOW) != 0, clipChildren, clipSiblings, &limit);
 }
 
 HDC WINAPI GetDC(HWND handle) {

@@ -194,5 +194,47 @@ TEST_F(PaintingTest, BeginPaintClipsToTheUpdateRegion) {
     EXPECT_EQ(host_->ScreenPixel(100 + 25, 100 + 15), kGreen);
 }
 
+TEST_F(PaintingTest, RegionsInvalidateValidateAndReadBackTheUpdateArea) {
+    HWND top = CreateTop(0);
+    Settle();
+    HRGN region = CreateRectRgn(10, 10, 20, 20);
+    HRGN second = CreateRectRgn(30, 30, 40, 40);
+    CombineRgn(region, region, second, RGN_OR);
+    EXPECT_TRUE(InvalidateRgn(top, region, FALSE));
+    HRGN update = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetUpdateRgn(top, update, FALSE), COMPLEXREGION);
+    RECT bounds;
+    EXPECT_TRUE(GetUpdateRect(top, &bounds, FALSE));
+    EXPECT_EQ(bounds.left, 10);
+    EXPECT_EQ(bounds.bottom, 40);
+    EXPECT_TRUE(ValidateRgn(top, second));
+    EXPECT_EQ(GetUpdateRgn(top, update, FALSE), SIMPLEREGION);
+    EXPECT_TRUE(ValidateRgn(top, region));
+    EXPECT_EQ(GetUpdateRgn(top, update, FALSE), NULLREGION);
+    DeleteObject(region);
+    DeleteObject(second);
+    DeleteObject(update);
+    EXPECT_FALSE(InvalidateRgn(top, region, TRUE)) << "a deleted region is refused";
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+}
+
+TEST_F(PaintingTest, GetDcExCanExcludeAScreenRegion) {
+    HWND top = CreateTop(0);
+    Settle();
+    FillClient(top, kGreen);
+    HRGN hole = CreateRectRgn(100 + 10, 100 + 10, 100 + 20, 100 + 20);
+    HDC dc = GetDCEx(top, hole, DCX_EXCLUDERGN);
+    ASSERT_NE(dc, nullptr);
+    RECT all{0, 0, 300, 200};
+    HBRUSH brush = CreateSolidBrush(kRed);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    ReleaseDC(top, dc);
+    DeleteObject(hole);
+    Pump();
+    EXPECT_EQ(host_->ScreenPixel(100 + 15, 100 + 15), kGreen);
+    EXPECT_EQ(host_->ScreenPixel(100 + 25, 100 + 15), kRed);
+}
+
 }  // namespace
 }  // namespace layer::user::testing
