@@ -1,8 +1,5 @@
-/* Starts a program under the X display in DISPLAY and measures it from outside: the time from
- * process start until a chosen screen pixel shows a chosen colour (its first frame), its CPU
- * time over an idle period after that, and its peak resident memory. Then ends it with SIGTERM.
- * Prints one line: first_frame_ms=... first_frame_cpu_ms=... idle_cpu_ticks=... peak_rss_kb=...
- * exit=... */
+/* Starts a program on the X display in DISPLAY and measures it from outside: time to its first
+ * frame (a chosen pixel turning a chosen colour), CPU while idle, peak memory. */
 #define _GNU_SOURCE
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

@@ -1,8 +1,5 @@
-// The layer's own test program for the end-to-end checks under Xvfb: one captioned top-level
-// window where the command line asks for it, filled with one colour. It reports on stdout every
-// byte of WM_CHAR, every click, focus and session message, one line each; a left click paints a
-// red square around the point, typed characters go into the title, Esc ends the program with the
-// exit code asked for. Arguments: X Y WIDTH HEIGHT EXIT_CODE.
+// The layer's own test program for the end-to-end checks under Xvfb: one captioned window that
+// reports its input on stdout, one line each, and shows it in its pixels and its title.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -82,6 +79,9 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_CHAR:
             OnChar(window, wParam);
             return 0;
+        case WM_MOVE:
+            Report("move %ld %ld", GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
         case WM_SETFOCUS:
             Report("setfocus");
             return 0;
@@ -104,6 +104,9 @@ LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
+// Arguments: X Y WIDTH HEIGHT EXIT_CODE. A left click paints a red square around the point, typed
+// characters go into the title, Esc ends the program with the exit code asked for, and so does
+// the end of the session.
 int main(int argc, char** argv) {
     if (argc != 6) {
         std::fprintf(stderr, "usage: e2e_window X Y WIDTH HEIGHT EXIT_CODE\n");

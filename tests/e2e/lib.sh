@@ -2,6 +2,9 @@
 # cleaned up by PID, bounded waits, window geometry, pixels of a screenshot. Sourced, not run.
 
 E2E_SCREEN=1024x768x24
+# Libraries of the desktop (X, D-Bus, fontconfig) keep caches for the process's lifetime; the
+# leak checker of sanitized builds reports only what our own code leaks.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 e2e_pids=()
 e2e_temp=$(mktemp -d /tmp/quorvane-e2e.XXXXXX)
 
@@ -26,6 +29,10 @@ trap 'exit 130' INT TERM
 
 e2e_fail() {
     echo "FAIL: $*" >&2
+    if [[ -s $e2e_temp/err ]]; then
+        echo "the program's stderr ends with:" >&2
+        tail -n 20 "$e2e_temp/err" >&2
+    fi
     exit 1
 }
 
