@@ -6,6 +6,7 @@
 #include "platform/api/kernel32.h"
 #include "platform/user/hook_chain.h"
 #include "platform/user/input_router.h"
+#include "platform/user/top_level_display.h"
 #include "platform/user/window.h"
 
 namespace layer::user {
@@ -92,10 +93,9 @@ bool ActivateWindow(HWND handle, bool byMouse) {
         return true;
     }
     // The activated window comes to the top of the stack.
-    std::vector<HWND>& order = WindowTable::Instance().TopLevelOrder();
-    if (!order.empty() && order.front() != handle) {
-        std::erase(order, handle);
-        order.insert(order.begin(), handle);
+    if (Window* window = LookupWindow(handle)) {
+        PlaceTopLevel(*window, HWND_TOP);
+        TopLevelDisplay::Instance().UpdateZOrder();
     }
     if (previous == nullptr) {
         SendActivateApp(true, nullptr);

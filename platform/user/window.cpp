@@ -102,6 +102,34 @@ POINT SurfaceOffset(const Window& window) {
     return POINT{mine.left - rootRect.left, mine.top - rootRect.top};
 }
 
+void PlaceTopLevel(Window& window, HWND insertAfter) {
+    std::vector<HWND>& order = WindowTable::Instance().TopLevelOrder();
+    std::erase(order, window.handle);
+    if (insertAfter == HWND_TOPMOST) {
+        window.exStyle |= WS_EX_TOPMOST;
+    } else if (insertAfter == HWND_NOTOPMOST) {
+        window.exStyle &= ~WS_EX_TOPMOST;
+    }
+    bool topmost = (window.exStyle & WS_EX_TOPMOST) != 0;
+    auto isTopmost = [](HWND handle) {
+        const Window* other = LookupWindow(handle);
+        return other != nullptr && (other->exStyle & WS_EX_TOPMOST) != 0;
+    };
+    // The band the window belongs to: [bandBegin, bandEnd) of the order.
+    auto firstOrdinary = std::find_if_not(order.begin(), order.end(), isTopmost);
+    auto bandBegin = topmost ? order.begin() : firstOrdinary;
+    auto bandEnd = topmost ? firstOrdinary : order.end();
+    auto position = bandBegin;
+    if (insertAfter == HWND_BOTTOM) {
+        position = bandEnd;
+    } else if (insertAfter != HWND_TOP && insertAfter != HWND_TOPMOST &&
+               insertAfter != HWND_NOTOPMOST) {
+        auto after = std::find(bandBegin, bandEnd, insertAfter);
+        position = after == bandEnd ? bandBegin : after + 1;
+    }
+    order.insert(position, window.handle);
+}
+
 bool IsReallyVisible(const Window& window) {
     const Window* current = &window;
     while (current != nullptr) {

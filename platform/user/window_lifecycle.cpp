@@ -226,8 +226,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         // stops; a new top-level window goes on top.
         LookupWindow(parent)->children.push_back(handle);
     } else {
-        WindowTable::Instance().TopLevelOrder().insert(
-            WindowTable::Instance().TopLevelOrder().begin(), handle);
+        PlaceTopLevel(record, HWND_TOP);
         TopLevelDisplay::Instance().Update(record);
     }
 

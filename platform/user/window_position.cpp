@@ -13,8 +13,12 @@ namespace layer::user {
 
 namespace {
 
-// Moves a window within its siblings. False when the place named is not valid.
+// Moves a window within its siblings.
 void Restack(Window& window, HWND insertAfter) {
+    if (window.parent == nullptr) {
+        PlaceTopLevel(window, insertAfter);
+        return;
+    }
     std::vector<HWND>& siblings = SiblingList(window);
     std::erase(siblings, window.handle);
     if (insertAfter == HWND_TOP || insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {

@@ -263,6 +263,20 @@ TEST_F(WindowApiTest, TreeOrderReparentingAndCoordinates) {
     EXPECT_EQ(point.x, 31 - 103);
 }
 
+TEST_F(WindowApiTest, TopmostWindowsStayAboveTheOthers) {
+    HWND pinned = Create("pinned", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
+    SetWindowPos(pinned, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(GetWindowLongA(pinned, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+    HWND later = Create("later", WS_POPUP | WS_VISIBLE, 50, 50, 100, 100);
+    EXPECT_EQ(GetActiveWindow(), later);
+    EXPECT_EQ(GetTopWindow(nullptr), pinned) << "activation does not lift a window over a topmost";
+    EXPECT_EQ(host_->ComposeOrder(), (std::vector<HWND>{later, pinned})) << "bottom first";
+    SetWindowPos(pinned, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(GetWindowLongA(pinned, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    SetWindowPos(later, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(GetTopWindow(nullptr), later);
+}
+
 TEST_F(WindowApiTest, CreateAndDestroyCyclesLeakNoWindowsOrObjects) {
     HWND warmUp = Create("warm", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100);
     Pump();
