@@ -1,6 +1,7 @@
 // Rectangle and pixel drawing: FillRect, FrameRect, PatBlt, Rectangle, MoveToEx, LineTo and the
 // single-pixel functions.
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "platform/api/kernel32.h"
@@ -30,6 +31,19 @@ std::optional<uint32_t> BrushPixel(const BrushObject& brush) {
     return PixelFromColorRef(brush.brush.lbColor);
 }
 
+// The rectangle that a point and an extent cover. A negative extent reaches back from the point,
+// the point's own pixel included: (5, 4) with extent (-4, -3) covers (2, 2) to (6, 5), as
+// measured for FillRect and PatBlt.
+RECT RectFromExtent(int64_t x, int64_t y, int64_t width, int64_t height) {
+    const int64_t left = width < 0 ? x + width + 1 : x;
+    const int64_t top = height < 0 ? y + height + 1 : y;
+    auto clamp = [](int64_t value) {
+        return static_cast<LONG>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+    };
+    return RECT{clamp(left), clamp(top), clamp(left + (width < 0 ? -width : width)),
+                clamp(top + (height < 0 ? -height : height))};
+}
+
 // The value SetPixel reports: the colour as a 32-bit surface holds it.
 COLORREF StoredColor(COLORREF color) {
     return color & kColorBits;
@@ -47,7 +61,10 @@ int WINAPI FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
         return 0;
     }
     if (const std::optional<uint32_t> pixel = BrushPixel(*object)) {
-        Painter(*context).Fill(*rect, *pixel);
+        const RECT& r = *rect;
+        Painter(*context).Fill(
+            RectFromExtent(r.left, r.top, int64_t{r.right} - r.left, int64_t{r.bottom} - r.top),
+            *pixel);
     }
     return 1;
 }
@@ -86,16 +103,7 @@ BOOL WINAPI PatBlt(HDC dc, int x, int y, int width, int height, DWORD rop) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    // A negative extent reaches back from the given point, as for the blits.
-    RECT rect{x, y, x + width, y + height};
-    if (width < 0) {
-        rect.left = x + width + 1;
-        rect.right = x + 1;
-    }
-    if (height < 0) {
-        rect.top = y + height + 1;
-        rect.bottom = y + 1;
-    }
+    const RECT rect = RectFromExtent(x, y, width, height);
     Painter painter(*context);
     std::optional<uint32_t> pattern;
     if (Rop3UsesPattern(rop)) {

@@ -28,6 +28,20 @@ TEST(FillRect, FillsLeftAndTopButNotRightAndBottom) {
         canvas.Matches({"......", ".####.", ".####.", ".####.", "......"}, kBlackOnMagenta));
 }
 
+// An inverted rectangle is a negative extent from its left-top corner, which is filled too
+// (measured).
+TEST(FillRect, InvertedRectanglesReachBackFromTheirFirstCorner) {
+    Canvas canvas(7, 6);
+    RECT rect{5, 4, 1, 1};
+    EXPECT_EQ(FillRect(canvas.Dc(), &rect, Stock(BLACK_BRUSH)), 1);
+    EXPECT_TRUE(canvas.Matches({".......", ".......", "..####.", "..####.", "..####.", "......."},
+                               kBlackOnMagenta));
+    canvas.Clear(0xFF00FF);
+    EXPECT_TRUE(PatBlt(canvas.Dc(), 5, 4, -4, -3, BLACKNESS));
+    EXPECT_TRUE(canvas.Matches({".......", ".......", "..####.", "..####.", "..####.", "......."},
+                               kBlackOnMagenta));
+}
+
 TEST(FillRect, TakesSystemColorNumbersAndTheNullBrush) {
     Canvas canvas(3, 1);
     RECT rect{0, 0, 2, 1};
