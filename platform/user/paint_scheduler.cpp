@@ -198,7 +198,13 @@ BOOL WINAPI RedrawWindow(HWND handle, const RECT* updateRect, HRGN updateRegion,
             ChangeUpdateRegion(handle, nullptr, flags);
         }
     }
-    bool children = (flags & RDW_ALLCHILDREN) != 0;
+    // The windows painted now are the ones the flags affect: the children too when asked for,
+    // or when the window does not clip them and they are not excluded.
+    if ((window = LookupWindowOrFail(handle)) == nullptr) {
+        return FALSE;
+    }
+    bool children = (flags & RDW_ALLCHILDREN) != 0 ||
+                    ((flags & RDW_NOCHILDREN) == 0 && (window->style & WS_CLIPCHILDREN) == 0);
     if (flags & RDW_UPDATENOW) {
         EraseNow(handle, children);
         UpdateNow(handle, children);

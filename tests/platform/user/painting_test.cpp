@@ -120,6 +120,22 @@ TEST_F(PaintingTest, RedrawWithUpdateNowSendsFrameEraseAndPaintAtOnce) {
     EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) << "nothing left to paint";
 }
 
+TEST_F(PaintingTest, UpdateNowPaintsTheChildrenThatTheParentDoesNotClip) {
+    HWND top = CreateTop(WS_CLIPCHILDREN);
+    HWND group = Create("group", WS_CHILD | WS_VISIBLE, 10, 10, 200, 150, top);
+    Create("label", WS_CHILD | WS_VISIBLE, 20, 20, 50, 50, group, WS_EX_TRANSPARENT);
+    Settle();
+    RECT behindLabel{20, 20, 70, 70};
+    StartLog();
+    RedrawWindow(group, &behindLabel, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ERASENOW | RDW_UPDATENOW);
+    EXPECT_EQ(TakeLog(), (Log{"group WM_NCPAINT", "group WM_ERASEBKGND", "label WM_NCPAINT",
+                              "label WM_ERASEBKGND", "group WM_PAINT", "label WM_PAINT"}));
+    StartLog();
+    RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(TakeLog(), (Log{"top WM_PAINT"})) << "a parent that clips its children paints alone";
+}
+
 TEST_F(PaintingTest, EraseNowErasesWithoutPainting) {
     HWND top = CreateTop(0);
     Settle();
