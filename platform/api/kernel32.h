@@ -37,3 +37,6 @@ void WINAPI SetLastError(DWORD error);
 void WINAPI ExitProcess(UINT exitCode);
 HMODULE WINAPI GetModuleHandleA(LPCSTR moduleName);
 void WINAPI Sleep(DWORD milliseconds);
+
+// The program's entry point, called by the layer's main (the win32main library).
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);

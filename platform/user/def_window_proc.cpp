@@ -5,6 +5,7 @@
 #include "platform/api/gdi32.h"
 #include "platform/api/kernel32.h"
 #include "platform/user/focus_activation.h"
+#include "platform/user/icons/window_icons.h"
 #include "platform/user/nonclient_metrics.h"
 #include "platform/user/nonclient_painter.h"
 #include "platform/user/top_level_display.h"
@@ -140,6 +141,9 @@ LRESULT WINAPI DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM l
             return GetText(*window, wParam, reinterpret_cast<LPSTR>(lParam));
         case WM_GETTEXTLENGTH:
             return static_cast<LRESULT>(window->text.size());
+        case WM_SETICON:
+        case WM_GETICON:
+            return AnswerIconMessage(handle, message, wParam, lParam);
         case WM_CLOSE:
             DestroyWindow(handle);
             return 0;
