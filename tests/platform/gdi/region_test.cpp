@@ -91,6 +91,24 @@ TEST(Regions, CornersArePutInOrder) {
     DeleteObject(empty);
 }
 
+TEST(Regions, HugeCoordinatesStaySound) {
+    HRGN everything = CreateRectRgn(INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX);
+    EXPECT_TRUE(PtInRegion(everything, 0, 0));
+    EXPECT_TRUE(PtInRegion(everything, -1000000000, 1000000000));
+    RECT box{};
+    EXPECT_EQ(GetRgnBox(everything, &box), SIMPLEREGION);
+    EXPECT_LT(box.left, -1000000000);
+    EXPECT_GT(box.right, 1000000000);
+    EXPECT_NE(OffsetRgn(everything, INT32_MAX, INT32_MAX), ERROR);
+    DeleteObject(everything);
+    Canvas canvas(2, 2, 0x000000);
+    EXPECT_EQ(IntersectClipRect(canvas.Dc(), INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX),
+              SIMPLEREGION);
+    RECT all{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+    EXPECT_EQ(FillRect(canvas.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))), 1);
+    EXPECT_EQ(canvas.At(1, 1), 0xFFFFFFu);
+}
+
 TEST(Clipping, FillsStayInsideTheClip) {
     const struct {
         const char* name;
