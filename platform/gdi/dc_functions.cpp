@@ -14,15 +14,6 @@ DeviceContextObject* FindDCObject(HDC dc) {
     return Objects().FindAs<DeviceContextObject>(dc, ObjectKind::DeviceContext);
 }
 
-// The DC behind a handle; a handle that is not a live DC sets ERROR_INVALID_HANDLE.
-DeviceContext* CheckedDC(HDC dc) {
-    DeviceContext* context = LookupDC(dc);
-    if (context == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-    }
-    return context;
-}
-
 std::unique_ptr<DeviceContext> NewDC(DeviceContext::Kind kind, HWND window) {
     auto context = std::make_unique<DeviceContext>(kind, window);
     DrawingState& state = context->State();
@@ -66,6 +57,14 @@ HGDIOBJ SelectBitmap(DeviceContext& dc, HBITMAP bitmap) {
 }  // namespace
 
 namespace layer::gdi {
+
+DeviceContext* CheckedDC(HDC dc) {
+    DeviceContext* context = LookupDC(dc);
+    if (context == nullptr) {
+        SetLastError(ERROR_INVALID_HANDLE);
+    }
+    return context;
+}
 
 DeviceContext* LookupDC(HDC dc) {
     DeviceContextObject* object = FindDCObject(dc);

@@ -6,6 +6,7 @@
 
 #include "platform/api/kernel32.h"
 #include "platform/api/user32.h"
+#include "platform/gdi/object_table.h"
 #include "platform/gdi/painter.h"
 
 using namespace layer::gdi;
@@ -88,9 +89,8 @@ RECT DrawRing(Painter& painter, const RECT& r, UINT flags, const RingColors& col
 }  // namespace
 
 BOOL WINAPI DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
-    DeviceContext* context = LookupDC(dc);
+    DeviceContext* context = CheckedDC(dc);
     if (context == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
     // Diagonal edges are not part of the layer; they fail rather than draw something else.
@@ -121,9 +121,8 @@ BOOL WINAPI DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
 // A pixel passed twice, as in a rectangle one pixel wide or high, is inverted twice. Inverting
 // makes a second call restore every pixel.
 BOOL WINAPI DrawFocusRect(HDC dc, const RECT* rect) {
-    DeviceContext* context = LookupDC(dc);
+    DeviceContext* context = CheckedDC(dc);
     if (context == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
     if (rect == nullptr) {

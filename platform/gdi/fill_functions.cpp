@@ -15,14 +15,6 @@ using namespace layer::gdi;
 
 namespace {
 
-DeviceContext* CheckedDC(HDC dc) {
-    DeviceContext* context = LookupDC(dc);
-    if (context == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-    }
-    return context;
-}
-
 // The pixel a brush paints, or nothing for the null brush.
 std::optional<uint32_t> BrushPixel(const BrushObject& brush) {
     if (brush.brush.lbStyle == BS_NULL) {

@@ -8,6 +8,7 @@
 
 #include "platform/api/kernel32.h"
 #include "platform/api/msimg32.h"
+#include "platform/gdi/object_table.h"
 #include "platform/gdi/painter.h"
 
 using namespace layer::gdi;
@@ -228,9 +229,8 @@ void FillTriangle(Painter& painter, const TRIVERTEX& v1, const TRIVERTEX& v2, co
 
 BOOL WINAPI GradientFill(HDC dc, PTRIVERTEX vertices, ULONG vertexCount, PVOID mesh,
                          ULONG meshCount, ULONG mode) {
-    DeviceContext* context = LookupDC(dc);
+    DeviceContext* context = CheckedDC(dc);
     if (context == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
     mode &= GRADIENT_FILL_OP_FLAG;

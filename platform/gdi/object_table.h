@@ -45,4 +45,7 @@ class ObjectTable {
 // The process's one table. GDI runs on the GUI thread only.
 ObjectTable& Objects();
 
+// The live DC behind a handle; a handle that is not one sets ERROR_INVALID_HANDLE and gives null.
+DeviceContext* CheckedDC(HDC dc);
+
 }  // namespace layer::gdi

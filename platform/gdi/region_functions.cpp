@@ -26,14 +26,6 @@ int Complexity(const Region& region) {
     return region.Rects().size() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
-DeviceContext* CheckedDC(HDC dc) {
-    DeviceContext* context = LookupDC(dc);
-    if (context == nullptr) {
-        SetLastError(ERROR_INVALID_HANDLE);
-    }
-    return context;
-}
-
 // The area a DC may draw in, in its own coordinates: where the clip starts from when the
 // application has set none.
 Region DrawableArea(const DeviceContext& dc) {
