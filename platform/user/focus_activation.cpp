@@ -110,14 +110,14 @@ bool ActivateWindow(HWND handle, bool byMouse) {
     return true;
 }
 
-void LeaveWindow(HWND handle, bool activateAnother) {
+void LeaveWindow(HWND handle, Activation activation) {
     FocusState& state = State();
     if (state.focus != nullptr && IsInside(state.focus, handle)) {
         SetFocus(nullptr);
     }
     InputRouter::Instance().ForgetWindow(handle);
-    if (state.active != nullptr && state.active == handle) {
-        ActivateWindow(activateAnother ? NextActivatable(handle) : nullptr, false);
+    if (activation == Activation::MovesOn && state.active != nullptr && state.active == handle) {
+        ActivateWindow(NextActivatable(handle), false);
     }
 }
 

@@ -8,9 +8,11 @@ namespace layer::user {
 // Makes a top-level window the active one (null deactivates), with HCBT_ACTIVATE, WM_ACTIVATEAPP,
 // WM_NCACTIVATE and WM_ACTIVATE. False when a hook refused.
 bool ActivateWindow(HWND window, bool byMouse);
-// Called before a window goes away or is hidden or disabled: a focus, activation or capture
-// inside it moves away.
-void LeaveWindow(HWND window, bool activateAnother);
+// Called when a window goes away or is hidden or disabled: the focus and capture inside it are
+// dropped. A hidden or destroyed window also hands activation on to the next window; a
+// disabled one stays active, as a window disabled for a modal box does.
+enum class Activation { MovesOn, Stays };
+void LeaveWindow(HWND window, Activation activation);
 HWND FocusWindow();
 HWND ActiveWindow();
 // True when a window is the given ancestor or lies below it.

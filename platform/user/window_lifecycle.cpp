@@ -330,7 +330,7 @@ BOOL WINAPI DestroyWindow(HWND handle) {
         SetWindowPos(handle, nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    LeaveWindow(handle, true);
+    LeaveWindow(handle, Activation::MovesOn);
     if ((window = LookupWindow(handle)) != nullptr && window->parent != nullptr) {
         SendParentNotify(handle, WM_DESTROY);
     }

@@ -13,11 +13,12 @@ namespace layer::user {
 
 namespace {
 
-// Moves a window within its siblings.
-void Restack(Window& window, HWND insertAfter) {
+// Moves a window within its siblings; true when the order changed.
+bool Restack(Window& window, HWND insertAfter) {
+    std::vector<HWND> before = SiblingList(window);
     if (window.parent == nullptr) {
         PlaceTopLevel(window, insertAfter);
-        return;
+        return SiblingList(window) != before;
     }
     std::vector<HWND>& siblings = SiblingList(window);
     std::erase(siblings, window.handle);
@@ -29,6 +30,7 @@ void Restack(Window& window, HWND insertAfter) {
         auto after = std::find(siblings.begin(), siblings.end(), insertAfter);
         siblings.insert(after == siblings.end() ? siblings.begin() : after + 1, window.handle);
     }
+    return siblings != before;
 }
 
 // The area a window covered in its parent, in the parent's client coordinates, repaints.
@@ -115,18 +117,17 @@ BOOL WINAPI SetWindowPos(HWND handle, HWND insertAfter, int x, int y, int width,
         client.bottom = std::max(client.bottom, client.top);
         window->clientRect = layer::gdi::OffsetRectBy(client, -target.left, -target.top);
     }
-    if ((flags & SWP_NOZORDER) == 0) {
-        Restack(*window, insertAfter);
-    }
+    bool restacked = (flags & SWP_NOZORDER) == 0 && Restack(*window, insertAfter);
     if (flags & SWP_SHOWWINDOW) {
         window->style |= WS_VISIBLE;
     } else if (flags & SWP_HIDEWINDOW) {
         window->style &= ~WS_VISIBLE;
     }
     bool nowVisible = (window->style & WS_VISIBLE) != 0;
-    bool changed = moved || sized ||
-                   (flags & (SWP_FRAMECHANGED | SWP_SHOWWINDOW | SWP_HIDEWINDOW)) ||
-                   (flags & SWP_NOZORDER) == 0;
+    // A top-level window carries its pixels along when it moves or changes places in the stack;
+    // a child's move or restacking uncovers and covers parts of its parent and siblings.
+    bool changed = sized || (flags & (SWP_FRAMECHANGED | SWP_SHOWWINDOW | SWP_HIDEWINDOW)) ||
+                   (window->parent != nullptr && (moved || restacked));
     if (window->parent == nullptr) {
         TopLevelDisplay::Instance().Update(*window);
     }
@@ -149,7 +150,7 @@ BOOL WINAPI SetWindowPos(HWND handle, HWND insertAfter, int x, int y, int width,
     SendMessageA(handle, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&position));
     // A hidden window gives up the focus and activation after it has been told.
     if ((flags & SWP_HIDEWINDOW) != 0 && LookupWindow(handle) != nullptr) {
-        LeaveWindow(handle, true);
+        LeaveWindow(handle, Activation::MovesOn);
     }
     return TRUE;
 }
@@ -224,7 +225,7 @@ BOOL WINAPI EnableWindow(HWND handle, BOOL enable) {
             return FALSE;
         }
         window->style |= WS_DISABLED;
-        LeaveWindow(handle, false);
+        LeaveWindow(handle, Activation::Stays);
         if (LookupWindow(handle) != nullptr) {
             SendMessageA(handle, WM_ENABLE, FALSE, 0);
         }

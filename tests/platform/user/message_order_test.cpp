@@ -88,6 +88,20 @@ TEST_F(MessageOrderTest, DisablingTheFocusedWindowTakesTheFocusAwayBeforeWmEnabl
     EXPECT_EQ(TakeLog(), (Log{"child WM_ENABLE"}));
 }
 
+TEST_F(MessageOrderTest, DisablingTheActiveWindowDropsTheFocusButKeepsItActive) {
+    HWND top = Create("top", kMainStyle | WS_VISIBLE, 10, 10, 405, 238);
+    HWND child = Create("child", WS_CHILD | WS_VISIBLE, 1, 2, 50, 60, top);
+    SetFocus(child);
+    EnableWindow(top, FALSE);
+    EXPECT_EQ(GetFocus(), nullptr);
+    EXPECT_EQ(GetActiveWindow(), top);
+    EXPECT_EQ(SetFocus(child), nullptr) << "no focus inside a disabled window";
+    EXPECT_EQ(GetFocus(), nullptr);
+    EnableWindow(top, TRUE);
+    EXPECT_EQ(SetFocus(child), nullptr);
+    EXPECT_EQ(GetFocus(), child);
+}
+
 TEST_F(MessageOrderTest, FrameChangeRecalculatesTheClientAreaWithoutMoving) {
     HWND top = Create("top", kMainStyle | WS_VISIBLE, 10, 10, 405, 238);
     HWND child = Create("child", WS_CHILD | WS_VISIBLE, 1, 2, 50, 60, top);

@@ -136,6 +136,19 @@ TEST_F(PaintingTest, UpdateNowPaintsTheChildrenThatTheParentDoesNotClip) {
     EXPECT_EQ(TakeLog(), (Log{"top WM_PAINT"})) << "a parent that clips its children paints alone";
 }
 
+TEST_F(PaintingTest, MovingATopLevelWindowCarriesItsPixelsAndRepaintsNothing) {
+    HWND top = CreateTop(0);
+    Settle();
+    FillClient(top, kGreen);
+    MoveWindow(top, 400, 300, 300, 200, TRUE);
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(top, &update, FALSE));
+    Pump();
+    EXPECT_EQ(host_->ScreenPixel(400 + 10, 300 + 10), kGreen);
+    MoveWindow(top, 400, 300, 310, 200, TRUE);
+    EXPECT_TRUE(GetUpdateRect(top, &update, FALSE)) << "a new size repaints";
+}
+
 TEST_F(PaintingTest, EraseNowErasesWithoutPainting) {
     HWND top = CreateTop(0);
     Settle();
