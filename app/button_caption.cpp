@@ -6,12 +6,9 @@
 namespace quorvane {
 namespace {
 
-int VisibleWidth(HDC dc, std::string_view line) {
-    const std::string shown = WithoutMnemonics(line);
+int CharacterWidth(HDC dc, std::string_view character) {
     SIZE extent{0, 0};
-    if (!shown.empty()) {
-        ::GetTextExtentPoint32A(dc, shown.data(), static_cast<int>(shown.size()), &extent);
-    }
+    ::GetTextExtentPoint32A(dc, character.data(), static_cast<int>(character.size()), &extent);
     return extent.cx;
 }
 
@@ -46,32 +43,45 @@ std::string WithoutMnemonics(std::string_view text) {
 }
 
 std::vector<std::string> BreakCaptionLines(HDC dc, std::string_view text, int maxWidth) {
+    // The width of a line is the sum of its characters' advances; a single ampersand adds none
+    // and makes the character after it count as shown, so "&&" adds one ampersand.
     std::vector<std::string> lines;
     std::string line;
     bool lineOpen = false;
+    long long lineWidth = 0;
+    bool afterAmpersand = false;
     for (size_t at = 0; at < text.size();) {
         if (text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') {
             lines.push_back(line);
             line.clear();
             lineOpen = false;
+            lineWidth = 0;
+            afterAmpersand = false;
             at += 2;
             continue;
         }
         const size_t length = CharacterLength(text, at);
         const std::string_view character = text.substr(at, length);
-        if (!line.empty()) {
-            const std::string candidate = line + std::string(character);
-            if (line.size() + length > kMaxCaptionLineBytes ||
-                VisibleWidth(dc, candidate) > maxWidth) {
-                lines.push_back(line);
-                line.clear();
-            }
+        int width = 0;
+        bool nextAfterAmpersand = false;
+        if (length == 1 && character[0] == '&' && !afterAmpersand) {
+            nextAfterAmpersand = true;
+        } else {
+            width = CharacterWidth(dc, character);
+        }
+        if (!line.empty() &&
+            (line.size() + length > kMaxCaptionLineBytes || lineWidth + width > maxWidth)) {
+            lines.push_back(line);
+            line.clear();
+            lineWidth = 0;
         }
         line.append(character);
+        lineWidth += width;
+        afterAmpersand = nextAfterAmpersand;
         lineOpen = true;
         at += length;
     }
-    if (lineOpen || !line.empty()) {
+    if (lineOpen) {
         lines.push_back(line);
     }
     return lines;
