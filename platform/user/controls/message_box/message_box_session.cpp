@@ -14,7 +14,9 @@ namespace {
 
 // The dialog frame style bit, as a dialog template would give it.
 constexpr DWORD kModalFrameStyle = 0x80;
-constexpr DWORD kBoxStyle = WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | kModalFrameStyle;
+// The box clips its children, so that erasing it never covers a button painted before it.
+constexpr DWORD kBoxStyle =
+    WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | kModalFrameStyle;
 constexpr DWORD kBoxExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CONTROLPARENT;
 // The identifier dialogs give their icon control, and the one of controls nobody addresses.
 constexpr int kIconControlId = 1088;
@@ -153,8 +155,8 @@ int MessageBoxSession::Run() {
     }
     DisableWindows();
     ::ShowWindow(box_, SW_SHOWNORMAL);
-    ::SetFocus(buttons_[DefaultButtonIndex(type_, buttons_.size())]);
     ::UpdateWindow(box_);
+    ::SetFocus(buttons_[DefaultButtonIndex(type_, buttons_.size())]);
 
     std::optional<WPARAM> quitCode;
     MSG message{};
