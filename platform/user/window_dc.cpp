@@ -160,7 +160,12 @@ int WINAPI ReleaseDC(HWND handle, HDC dc) {
     // Like the system, a DC is released whatever window is named with it, as long as it is one
     // that GetDC handed out.
     (void)handle;
-    return ReleaseWindowDC(nullptr, dc) ? 1 : 0;
+    if (!ReleaseWindowDC(nullptr, dc)) {
+        return 0;
+    }
+    // Drawing through GetDC, outside the paint cycle, shows at once, as it does on a screen.
+    TopLevelDisplay::Instance().PresentDamage();
+    return 1;
 }
 
 HWND WINAPI WindowFromDC(HDC dc) {

@@ -149,6 +149,19 @@ TEST_F(PaintingTest, MovingATopLevelWindowCarriesItsPixelsAndRepaintsNothing) {
     EXPECT_TRUE(GetUpdateRect(top, &update, FALSE)) << "a new size repaints";
 }
 
+TEST_F(PaintingTest, DrawingThroughGetDcShowsOnReleaseWithoutWaitingForTheQueue) {
+    HWND top = CreateTop(0);
+    Settle();
+    HDC dc = GetDC(top);
+    RECT part{0, 0, 10, 10};
+    HBRUSH brush = CreateSolidBrush(kRed);
+    FillRect(dc, &part, brush);
+    DeleteObject(brush);
+    EXPECT_NE(host_->ScreenPixel(100 + 5, 100 + 5), kRed) << "not shown while the DC is held";
+    ReleaseDC(top, dc);
+    EXPECT_EQ(host_->ScreenPixel(100 + 5, 100 + 5), kRed);
+}
+
 TEST_F(PaintingTest, EraseNowErasesWithoutPainting) {
     HWND top = CreateTop(0);
     Settle();
