@@ -32,7 +32,7 @@ void ControlDrawHost::FocusEntry() {
 }
 
 void ControlDrawHost::SetResultText(const std::string& text) {
-    resultLabel_->SetText(text);
+    resultLabel_->SetSetting(kCaptionSetting, text);
 }
 
 }  // namespace quorvane

@@ -3,35 +3,36 @@
 
 #include "window/form_font.h"
 #include "window/label_text.h"
+#include "window/refresh_label_area.h"
+#include "window/transparent_label_fit.h"
 #include "window/window_classes.h"
 
 namespace quorvane {
+
+TransparentLabel::TransparentLabel(const FormEntry& entry, uint32_t windowNumber)
+    : Control(entry, windowNumber), settings_(std::get<TransparentLabelSettings>(entry.settings)) {}
 
 bool TransparentLabel::Create(HWND parent, int childId, HINSTANCE instance) {
     if (!RegisterFormClass(kTransparentLabelClass, &Procedure, instance)) {
         return false;
     }
-    const auto& settings = std::get<TransparentLabelSettings>(Entry().settings);
-    caption_ = settings.caption;
     const FormRect& rect = Entry().rect;
     HWND window =
-        ::CreateWindowExA(WS_EX_TRANSPARENT, kTransparentLabelClass, caption_.c_str(),
+        ::CreateWindowExA(WS_EX_TRANSPARENT, kTransparentLabelClass, settings_.Caption().c_str(),
                           CommonChildStyle(), rect.left, rect.top, rect.width, rect.height, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(childId)), instance, this);
     return window != nullptr;
 }
 
-void TransparentLabel::SetText(const std::string& text) {
-    caption_ = text;
-    ::SetWindowTextA(Handle(), caption_.c_str());
-    // The label paints no background, so the area behind it is erased first: otherwise the new
-    // text would be drawn over the old one.
-    HWND container = ::GetParent(Handle());
-    RECT area;
-    ::GetClientRect(Handle(), &area);
-    ::MapWindowPoints(Handle(), container, reinterpret_cast<POINT*>(&area), 2);
-    ::RedrawWindow(container, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    ::InvalidateRect(Handle(), nullptr, FALSE);
+void TransparentLabel::SetSetting(int32_t index, const LabelSettingValue& value) {
+    if (settings_.Store(index, value) && index == kCaptionSetting) {
+        ::SetWindowTextA(Handle(), settings_.Caption().c_str());
+    }
+    RefreshLabelArea(Handle());
+}
+
+std::optional<LabelSettingValue> TransparentLabel::GetSetting(int32_t index) const {
+    return settings_.Get(index);
 }
 
 LRESULT CALLBACK TransparentLabel::Procedure(HWND window, UINT message, WPARAM wParam,
@@ -41,8 +42,15 @@ LRESULT CALLBACK TransparentLabel::Procedure(HWND window, UINT message, WPARAM w
             static_cast<TransparentLabel*>(CreationParameter(lParam))->Attach(window);
         }
         auto* label = dynamic_cast<TransparentLabel*>(Control::FromHandle(window));
-        if (label != nullptr && message == WM_PAINT) {
-            return label->OnPaint();
+        if (label != nullptr) {
+            switch (message) {
+                case WM_PAINT:
+                    return label->OnPaint();
+                case WM_WINDOWPOSCHANGED:
+                    return label->OnWindowPositionChanged(wParam, lParam);
+                default:
+                    break;
+            }
         }
         return ::DefWindowProcA(window, message, wParam, lParam);
     });
@@ -58,20 +66,38 @@ LRESULT TransparentLabel::OnPaint() {
     return 0;
 }
 
+LRESULT TransparentLabel::OnWindowPositionChanged(WPARAM wParam, LPARAM lParam) {
+    // The place the label left still shows its old text, which nothing else would erase: once
+    // the move itself is handled, the area is repainted.
+    const LRESULT result = ::DefWindowProcA(Handle(), WM_WINDOWPOSCHANGED, wParam, lParam);
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (position != nullptr && (position->flags & SWP_NOMOVE) == 0) {
+        RefreshLabelArea(Handle());
+    }
+    return result;
+}
+
 void TransparentLabel::Paint(HDC dc) {
     const std::string text = WindowText(Handle());
     if (text.empty()) {
         return;
     }
-    const auto& settings = std::get<TransparentLabelSettings>(Entry().settings);
-    FormFont font(settings.font);
-    HGDIOBJ previousFont = ::SelectObject(dc, font.Handle());
     RECT client;
     ::GetClientRect(Handle(), &client);
-    const UINT format = LabelTextFormat(settings.horizontalAlignment, settings.wordWrap == 1,
-                                        settings.verticalAlignment);
-    DrawLabelText(dc, text, client, format, settings.textEffect, settings.textColour);
+    // The font is made for this paint only. A single-line text that is wider than the label is
+    // drawn smaller rather than cut at both edges, so that the whole number can be read.
+    FormFont font(settings_.Font());
+    HFONT fitted = settings_.WordWrap()
+                       ? nullptr
+                       : CreateFontToFitWidth(dc, font.Handle(), text, client.right - client.left);
+    HGDIOBJ previousFont = ::SelectObject(dc, fitted != nullptr ? fitted : font.Handle());
+    const UINT format = LabelTextFormat(settings_.HorizontalAlignment(), settings_.WordWrap(),
+                                        settings_.VerticalAlignment());
+    DrawLabelText(dc, text, client, format, settings_.TextEffect(), settings_.TextColour());
     ::SelectObject(dc, previousFont);
+    if (fitted != nullptr) {
+        ::DeleteObject(fitted);
+    }
 }
 
 }  // namespace quorvane
