@@ -94,14 +94,15 @@ void Restyle(HWND window, const WindowTraits& traits, bool created) {
     record.window = window;
     record.kind = *kind;
     record.state = InitialState(window, *kind, traits.style, created);
-    record.ownProcedure = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
+    // A window the look let go while another procedure stood in front of it still has the
+    // look's procedure in its chain; the look takes up its place there instead of putting itself
+    // in front a second time, which would make the chain call itself.
+    const WNDPROC forwarded = TakeForwarding(window);
+    record.ownProcedure =
+        forwarded != nullptr ? forwarded
+                             : reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
     if (record.ownProcedure == &XpLookWindowProcedure) {
-        // The look let this window go before without leaving its chain; it takes up the
-        // procedure it passed messages to.
-        record.ownProcedure = TakeForwarding(window);
-        if (record.ownProcedure == nullptr) {
-            return;
-        }
+        return;
     }
     try {
         if (!XpLookRecords::Instance().Add(record)) {
@@ -109,9 +110,15 @@ void Restyle(HWND window, const WindowTraits& traits, bool created) {
         }
     } catch (const std::bad_alloc&) {
         // Without room for a record the window keeps its own look.
+        if (forwarded != nullptr) {
+            KeepForwarding(window, forwarded);
+        }
         return;
     }
-    ::SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&XpLookWindowProcedure));
+    if (forwarded == nullptr) {
+        ::SetWindowLongPtrA(window, GWLP_WNDPROC,
+                            reinterpret_cast<LONG_PTR>(&XpLookWindowProcedure));
+    }
     if (*kind == XpControlKind::UpDown && !created) {
         MarkBuddy(window, traits.style);
     }

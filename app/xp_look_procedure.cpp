@@ -98,6 +98,17 @@ void UpdateState(HWND window, Change&& change) {
     PaintInXpLook(window);
 }
 
+void SyncPressed(HWND window) {
+    std::optional<XpLookRecord> record = XpLookRecords::Instance().Find(window);
+    if (!record || !::IsWindow(window)) {
+        return;
+    }
+    const bool pushed = (::SendMessageA(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    if (pushed != record->state.pressed) {
+        UpdateState(window, [pushed](XpLookState& state) { state.pressed = pushed; });
+    }
+}
+
 void StartHover(HWND window) {
     TRACKMOUSEEVENT track{};
     track.cbSize = sizeof(track);
@@ -172,6 +183,9 @@ LRESULT Handle(const XpLookRecord& record, UINT message, WPARAM wParam, LPARAM l
         }
         case WM_MOUSEMOVE: {
             const LRESULT result = callOwn();
+            if (IsButtonKind(record.kind)) {
+                SyncPressed(window);
+            }
             if ((wParam & MK_LBUTTON) == 0 && !record.state.hot) {
                 std::optional<XpLookRecord> now = XpLookRecords::Instance().Find(window);
                 if (now && !now->state.hot) {
@@ -191,6 +205,18 @@ LRESULT Handle(const XpLookRecord& record, UINT message, WPARAM wParam, LPARAM l
     }
     if (IsButtonKind(record.kind)) {
         switch (message) {
+            case WM_LBUTTONDOWN:
+            case WM_LBUTTONDBLCLK:
+            case WM_LBUTTONUP:
+            case WM_CAPTURECHANGED:
+            case WM_KEYDOWN:
+            case WM_KEYUP: {
+                // A button that changes its pushed state without sending itself BM_SETSTATE is
+                // followed through BM_GETSTATE after its own handling of the input.
+                const LRESULT result = callOwn();
+                SyncPressed(window);
+                return result;
+            }
             case BM_SETSTATE: {
                 const LRESULT result = callOwn();
                 const bool pressed = wParam != 0;
