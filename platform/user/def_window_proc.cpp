@@ -5,6 +5,7 @@
 #include "platform/api/gdi32.h"
 #include "platform/api/kernel32.h"
 #include "platform/user/focus_activation.h"
+#include "platform/user/hook_chain.h"
 #include "platform/user/icons/window_icons.h"
 #include "platform/user/nonclient_metrics.h"
 #include "platform/user/nonclient_painter.h"
@@ -148,7 +149,10 @@ LRESULT WINAPI DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM l
             DestroyWindow(handle);
             return 0;
         case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_CLOSE) {
+            if (CallCbtHooks(HCBT_SYSCOMMAND, wParam, lParam) != 0) {
+                return 0;
+            }
+            if (LookupWindow(handle) != nullptr && (wParam & 0xFFF0) == SC_CLOSE) {
                 SendMessageA(handle, WM_CLOSE, 0, 0);
             }
             return 0;

@@ -92,7 +92,6 @@ POINT ScreenClientOrigin(const Window& window);
 POINT SurfaceOffset(const Window& window);
 // True when the window and all its ancestors are visible.
 bool IsReallyVisible(const Window& window);
-bool IsChildStyle(const Window& window);
 // Places a top-level window in the stacking order. Topmost windows (WS_EX_TOPMOST) always stay
 // above the others: HWND_TOPMOST and HWND_NOTOPMOST move a window into or out of that band,
 // HWND_TOP puts it at the top of its own band.

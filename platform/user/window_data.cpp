@@ -387,18 +387,15 @@ BOOL WINAPI EnumChildWindows(HWND parent, WNDENUMPROC callback, LPARAM lParam) {
     }
     // The list is taken first, so that windows created or destroyed by the callback neither
     // confuse the walk nor reach it half-made.
-    std::vector<HWND> windows;
     if (parent == nullptr) {
-        for (HWND top : WindowTable::Instance().TopLevelOrder()) {
-            windows.push_back(top);
-            CollectDescendants(top, windows);
-        }
-    } else {
-        if (LookupWindowOrFail(parent) == nullptr) {
-            return FALSE;
-        }
-        CollectDescendants(parent, windows);
+        // Without a parent the function enumerates the top-level windows, as EnumWindows does.
+        return EnumWindows(callback, lParam);
     }
+    if (LookupWindowOrFail(parent) == nullptr) {
+        return FALSE;
+    }
+    std::vector<HWND> windows;
+    CollectDescendants(parent, windows);
     for (HWND handle : windows) {
         if (LookupWindow(handle) != nullptr && !callback(handle, lParam)) {
             return FALSE;

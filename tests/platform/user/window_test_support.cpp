@@ -74,7 +74,11 @@ LRESULT CALLBACK LoggingCbtHook(int code, WPARAM wParam, LPARAM lParam) {
                                          "HCBT_CLICKSKIPPED", "HCBT_KEYSKIPPED", "HCBT_SYSCOMMAND",
                                          "HCBT_SETFOCUS"};
     MessageLog& log = MessageLog::Instance();
-    if (code >= 0 && code <= HCBT_SETFOCUS) {
+    if (code == HCBT_SYSCOMMAND) {
+        char command[16];
+        std::snprintf(command, sizeof(command), "0x%04X", static_cast<unsigned>(wParam));
+        log.Add(std::string("CBT HCBT_SYSCOMMAND ") + command);
+    } else if (code >= 0 && code <= HCBT_SETFOCUS) {
         log.Add(std::string("CBT ") + kCodes[code] + " " +
                 log.NameOf(reinterpret_cast<HWND>(wParam)));
     }
