@@ -3,6 +3,7 @@
 #include "platform/host/sdl/sdl_host.h"
 
 #include "platform/host/sdl/x11_pointer.h"
+#include "platform/host/sdl/xsettings.h"
 
 #include <time.h>
 
@@ -15,6 +16,14 @@ namespace layer::host {
 namespace {
 
 constexpr UINT kDefaultDoubleClickTime = 500;
+
+// Double-click times that make sense: Windows accepts up to five seconds.
+std::optional<UINT> ValidDoubleClickTime(long milliseconds) {
+    if (milliseconds <= 0 || milliseconds > 5000) {
+        return std::nullopt;
+    }
+    return static_cast<UINT>(milliseconds);
+}
 
 SDL_SystemCursor SystemCursorFor(Cursor cursor) {
     switch (cursor) {
@@ -79,7 +88,8 @@ std::unique_ptr<Host> CreateSdlHost() {
     return std::make_unique<SdlHost>();
 }
 
-SdlHost::SdlHost() : translator_(*this) {
+SdlHost::SdlHost()
+    : translator_(*this), x11_(std::strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) {
     EnableX11Pointers();
     // Typed text, the input method's included, reaches the layer only through SDL_TEXTINPUT.
     SDL_StartTextInput();
@@ -225,14 +235,18 @@ DWORD SdlHost::TickCount() {
 }
 
 UINT SdlHost::DoubleClickTime() {
+    // An explicit SDL hint wins, then the desktop's own setting, then the Windows default.
     if (const char* hint = SDL_GetHint(SDL_HINT_MOUSE_DOUBLE_CLICK_TIME)) {
-        char* end = nullptr;
-        long value = std::strtol(hint, &end, 10);
-        if (end != hint && *end == '\0' && value > 0 && value <= 5000) {
-            return static_cast<UINT>(value);
+        if (std::optional<UINT> time = ValidDoubleClickTime(std::strtol(hint, nullptr, 10))) {
+            return *time;
         }
     }
-    return kDefaultDoubleClickTime;
+    if (!desktopDoubleClickTime_) {
+        std::optional<int32_t> desktop = x11_ ? DesktopDoubleClickTime() : std::nullopt;
+        desktopDoubleClickTime_ =
+            ValidDoubleClickTime(desktop.value_or(0)).value_or(kDefaultDoubleClickTime);
+    }
+    return *desktopDoubleClickTime_;
 }
 
 std::string SdlHost::ClipboardText() {

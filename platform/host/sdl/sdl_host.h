@@ -58,6 +58,8 @@ class SdlHost : public Host, private TopLevelDirectory {
     InputTranslator translator_;
     std::array<SDL_Cursor*, 7> cursors_{};
     std::optional<Cursor> currentCursor_;
+    std::optional<UINT> desktopDoubleClickTime_;  // read from the desktop on first use
+    bool x11_ = false;
 };
 
 }  // namespace layer::host
