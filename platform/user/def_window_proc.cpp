@@ -5,6 +5,7 @@
 #include "platform/api/gdi32.h"
 #include "platform/api/kernel32.h"
 #include "platform/user/focus_activation.h"
+#include "platform/user/frame/frame_messages.h"
 #include "platform/user/hook_chain.h"
 #include "platform/user/icons/window_icons.h"
 #include "platform/user/nonclient_metrics.h"
@@ -95,8 +96,6 @@ LRESULT CalcSize(const Window& window, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-HWND pressedCloseBox = nullptr;
-
 }  // namespace
 
 LRESULT WINAPI DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -152,10 +151,7 @@ LRESULT WINAPI DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM l
             if (CallCbtHooks(HCBT_SYSCOMMAND, wParam, lParam) != 0) {
                 return 0;
             }
-            if (LookupWindow(handle) != nullptr && (wParam & 0xFFF0) == SC_CLOSE) {
-                SendMessageA(handle, WM_CLOSE, 0, 0);
-            }
-            return 0;
+            return FrameSystemCommand(handle, wParam, lParam);
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) {
                 SetFocus(handle);
@@ -193,22 +189,15 @@ LRESULT WINAPI DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM l
             return 0;
         }
         case WM_SYSKEYDOWN:
-            if (wParam == VK_F4 && (lParam & (1L << 29))) {
-                PostMessageA(RootOf(handle)->handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-            }
-            return 0;
+            return FrameSystemKeyDown(handle, wParam, lParam);
+        case WM_SYSCHAR:
+            return FrameSystemChar(handle, wParam, lParam);
         case WM_NCLBUTTONDOWN:
-            pressedCloseBox = wParam == HTCLOSE ? handle : nullptr;
-            if (wParam == HTCAPTION || wParam == HTCLOSE || wParam == HTSYSMENU) {
-                ActivateWindow(RootOf(handle)->handle, true);
-            }
-            return 0;
-        case WM_NCLBUTTONUP:
-            if (wParam == HTCLOSE && pressedCloseBox == handle) {
-                PostMessageA(handle, WM_SYSCOMMAND, SC_CLOSE, 0);
-            }
-            pressedCloseBox = nullptr;
-            return 0;
+            return FrameLeftButtonDown(handle, wParam, lParam);
+        case WM_NCLBUTTONDBLCLK:
+            return FrameLeftDoubleClick(handle, wParam, lParam);
+        case WM_NCRBUTTONUP:
+            return FrameRightButtonUp(handle, wParam, lParam);
         case WM_CANCELMODE:
             if (GetCapture() == handle) {
                 ReleaseCapture();

@@ -1,6 +1,7 @@
 // Non-client geometry: every size comes from the system metrics table.
 #include "platform/user/nonclient_metrics.h"
 
+#include "platform/user/frame/caption_buttons.h"
 #include "platform/user/window.h"
 
 namespace layer::user {
@@ -89,6 +90,13 @@ LRESULT DefaultHitTest(const Window& window, POINT screenPoint) {
     }
     if (Inside(CloseBoxRect(window), point)) {
         return HTCLOSE;
+    }
+    CaptionButtonRects buttons = CaptionButtonRectsOf(window);
+    if (Inside(buttons.maximize, point)) {
+        return HTMAXBUTTON;
+    }
+    if (Inside(buttons.minimize, point)) {
+        return HTMINBUTTON;
     }
     if (Inside(SystemMenuRect(window), point)) {
         return HTSYSMENU;

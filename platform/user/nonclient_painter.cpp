@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "platform/user/focus_activation.h"
+#include "platform/user/frame/caption_painter.h"
 #include "platform/user/nonclient_metrics.h"
 #include "platform/user/top_level_display.h"
 #include "platform/user/visible_region.h"
 #include "platform/user/window.h"
+#include "platform/user/window_dc.h"
 
 namespace layer::user {
 
@@ -140,6 +142,12 @@ void PaintNonClient(HWND handle, bool active) {
     }
     if (window->exStyle & WS_EX_STATICEDGE) {
         painter.Ring(rect, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+    }
+    if (sizes.caption > 0) {
+        if (HDC dc = AcquireWindowDC(*window, true, false, false, &clip)) {
+            PaintCaptionContents(handle, dc, active);
+            ReleaseDC(handle, dc);
+        }
     }
     TopLevelDisplay::Instance().AddDamage(root->handle, clip.Bounds());
 }

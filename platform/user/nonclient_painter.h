@@ -1,5 +1,5 @@
 // Painting the non-client area: frame edges, borders, client edges and the caption bar's
-// gradient background, in the system colours. Caption text and buttons build on this later.
+// gradient with its icon, title and buttons, in the system colours.
 #pragma once
 
 #include "platform/api/user32.h"
