@@ -44,6 +44,16 @@ HWND NextActivatable(HWND leaving) {
     return nullptr;
 }
 
+void DropFocusInside(HWND window) {
+    FocusState& state = State();
+    if (window == nullptr || state.focus == nullptr || !IsInside(state.focus, window)) {
+        return;
+    }
+    HWND lost = state.focus;
+    state.focus = nullptr;
+    SendMessageA(lost, WM_KILLFOCUS, 0, 0);
+}
+
 }  // namespace
 
 HWND FocusWindow() {
@@ -80,16 +90,12 @@ bool ActivateWindow(HWND handle, bool byMouse) {
         SendMessageA(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0),
                      reinterpret_cast<LPARAM>(handle));
     }
-    if (state.focus != nullptr && previous != nullptr && IsInside(state.focus, previous)) {
-        HWND lost = state.focus;
-        state.focus = nullptr;
-        SendMessageA(lost, WM_KILLFOCUS, 0, 0);
-    }
     state.active = LookupWindow(handle) != nullptr ? handle : nullptr;
     if (state.active == nullptr) {
         if (previous != nullptr) {
             SendActivateApp(false, nullptr);
         }
+        DropFocusInside(previous);
         return true;
     }
     // The activated window comes to the top of the stack.
@@ -107,6 +113,9 @@ bool ActivateWindow(HWND handle, bool byMouse) {
         SendMessageA(handle, WM_ACTIVATE, MAKEWPARAM(byMouse ? WA_CLICKACTIVE : WA_ACTIVE, 0),
                      reinterpret_cast<LPARAM>(previous));
     }
+    // The newly active window normally takes the focus itself (the default WM_ACTIVATE does);
+    // when it does not, the focus does not stay behind in the window that lost activation.
+    DropFocusInside(previous);
     return true;
 }
 

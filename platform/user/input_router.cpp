@@ -62,6 +62,25 @@ HWND Descend(HWND handle, POINT point, LRESULT* hit) {
     return handle;
 }
 
+// A press over a child is announced to its ancestors, each with the point in its own client
+// coordinates, unless a window on the way asks not to be (WS_EX_NOPARENTNOTIFY).
+void NotifyParentsOfClick(HWND target, UINT message, POINT screenPoint) {
+    HWND current = target;
+    for (;;) {
+        Window* window = LookupWindow(current);
+        if (window == nullptr || window->parent == nullptr ||
+            (window->exStyle & WS_EX_NOPARENTNOTIFY)) {
+            return;
+        }
+        HWND parent = window->parent;
+        Window* parentWindow = LookupWindow(parent);
+        POINT origin = ScreenClientOrigin(*parentWindow);
+        SendMessageA(parent, WM_PARENTNOTIFY, MAKEWPARAM(message, 0),
+                     MAKELPARAM(screenPoint.x - origin.x, screenPoint.y - origin.y));
+        current = parent;
+    }
+}
+
 }  // namespace
 
 InputRouter& InputRouter::Instance() {
@@ -260,6 +279,10 @@ void InputRouter::MouseButton(POINT point, int button, bool down) {
     UINT base = kDown[button - 1];
     UINT message = down ? base : base + 1;
     if (down && capture_ == nullptr) {
+        NotifyParentsOfClick(target, base, point);
+        if (LookupWindow(target) == nullptr) {
+            return;
+        }
         if (ActiveWindow() != root->handle) {
             LRESULT answer =
                 SendMessageA(target, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(root->handle),

@@ -70,6 +70,25 @@ TEST_F(InputTest, AClickActivatesTheWindowAndReachesTheDeepestChildInClientCoord
     EXPECT_EQ(input[1].wParam, 0u);
 }
 
+TEST_F(InputTest, AClickOnAnInactiveWindowNotifiesActivatesThenDelivers) {
+    HWND other = Create("other", WS_POPUP | WS_VISIBLE, 500, 100, 100, 100);
+    ASSERT_EQ(GetActiveWindow(), other);
+    Send(Kind::MouseMove, {150, 150});
+    TakeInput();
+    StartLog();
+    Send(Kind::ButtonDown, {150, 150}, 1);
+    Pump();
+    // The order Wine shows for the same click.
+    EXPECT_EQ(TakeLog(),
+              (std::vector<std::string>{
+                  "top WM_PARENTNOTIFY", "child WM_MOUSEACTIVATE", "top WM_MOUSEACTIVATE",
+                  "CBT HCBT_ACTIVATE top", "other WM_NCACTIVATE", "other WM_ACTIVATE",
+                  "top WM_NCACTIVATE", "top WM_ACTIVATE", "CBT HCBT_SETFOCUS top",
+                  "other WM_KILLFOCUS", "top WM_SETFOCUS", "child WM_LBUTTONDOWN"}));
+    Send(Kind::ButtonUp, {150, 150}, 1);
+    Pump();
+}
+
 TEST_F(InputTest, DisabledWindowsGetNoMouseInput) {
     EnableWindow(child_, FALSE);
     Send(Kind::ButtonDown, {100 + 15, 100 + 17}, 1);
