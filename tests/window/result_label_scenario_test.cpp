@@ -9,6 +9,7 @@
 
 #include "platform/testing/scenario.h"
 #include "tests/window/result_label_support.h"
+#include "app/shell.h"
 #include "window/form.h"
 
 namespace quorvane::testing {
@@ -24,10 +25,19 @@ COLORREF GroupBackground(Screen& screen) {
     return screen.Pixel(kGroupBackgroundPoint.x, kGroupBackgroundPoint.y);
 }
 
+// Sets the setting and lets the waiting paints run, as the message loop would once the draw's
+// handler returns: the label's own last paint comes only then.
 void Set(int32_t index, const LabelSettingValue& value) {
     if (TransparentLabel* label = ResultLabel()) {
         label->SetSetting(index, value);
     }
+    DispatchWaitingMessages();
+}
+
+// Red where the text covers the pixel (nearly) wholly, whatever lies under it: the smoothed edge
+// of a glyph lets a little of a black copy below through, but never turns the pixel dark.
+bool IsRed(COLORREF pixel) {
+    return GetRValue(pixel) >= 200 && GetGValue(pixel) <= 20 && GetBValue(pixel) <= 20;
 }
 
 Capture LabelArea(Screen& screen) {
@@ -74,8 +84,9 @@ TEST(ResultLabel, TwelveAfterSevenLooksExactlyLikeTwelveAlone) {
         Set(kCaptionSetting, std::string("7"));
         EXPECT_TRUE(HasRedPixel(screen, kResultArea)) << "7 is drawn";
         Set(kCaptionSetting, std::string("12"));
-        EXPECT_EQ(DifferingPixels(CaptureArea(screen, kGroupInside), twelveAlone), 0u)
-            << "pixels of the 7 remain beside the 12";
+        const Capture after = CaptureArea(screen, kGroupInside);
+        EXPECT_EQ(DifferingPixels(after, twelveAlone), 0u)
+            << "pixels of the 7 remain beside the 12: " << DescribeDifference(after, twelveAlone);
         EXPECT_EQ(screen.Text(ControlHandle(kResultLabel)), "12");
     }});
 }
@@ -130,8 +141,10 @@ TEST(ResultLabel, EverySettingRepaintsTheAreaEvenWhenNothingChanges) {
             ASSERT_EQ(screen.Pixel(kResultArea.left + 1, kResultArea.top + 1), kBlack)
                 << "the scribble shows";
             Set(repeat.index, repeat.value);
-            EXPECT_EQ(DifferingPixels(CaptureArea(screen, kGroupInside), before), 0u)
-                << "the area behind the label and its text are painted again";
+            const Capture after = CaptureArea(screen, kGroupInside);
+            EXPECT_EQ(DifferingPixels(after, before), 0u)
+                << "the area behind the label and its text are painted again: "
+                << DescribeDifference(after, before);
         }});
     }
 }
@@ -141,7 +154,8 @@ TEST(ResultLabel, AnEmptyCaptionClearsTheAreaToTheGroupBox) {
         const Capture empty = CaptureArea(screen, kGroupInside);
         Set(kCaptionSetting, std::string("852"));
         Set(kCaptionSetting, std::string(""));
-        EXPECT_EQ(DifferingPixels(CaptureArea(screen, kGroupInside), empty), 0u);
+        const Capture cleared = CaptureArea(screen, kGroupInside);
+        EXPECT_EQ(DifferingPixels(cleared, empty), 0u) << DescribeDifference(cleared, empty);
         EXPECT_EQ(screen.Text(ControlHandle(kResultLabel)), "");
     }});
 }
@@ -194,16 +208,17 @@ TEST(ResultLabel, TextEffectThreePutsABlackCopyTwoPixelsRightAndDown) {
         int redLost = 0;
         for (int y = kResultArea.top; y < kResultArea.bottom; ++y) {
             for (int x = kResultArea.left; x < kResultArea.right; ++x) {
+                const bool twoBackInside = x - 2 >= kResultArea.left && y - 2 >= kResultArea.top;
                 const bool coveredTwoBack = plain.At(x - 2, y - 2, background) == kRed;
                 if (coveredTwoBack && plain.At(x, y, background) == background) {
                     ++shadowOnly;
                     EXPECT_EQ(shadowed.At(x, y, background), kBlack) << "at " << x << ", " << y;
                 }
-                if (shadowed.At(x, y, background) == kBlack &&
+                if (twoBackInside && shadowed.At(x, y, background) == kBlack &&
                     plain.At(x - 2, y - 2, background) == background) {
                     ++misplacedBlack;
                 }
-                if (plain.At(x, y, background) == kRed && shadowed.At(x, y, background) != kRed) {
+                if (plain.At(x, y, background) == kRed && !IsRed(shadowed.At(x, y, background))) {
                     ++redLost;
                 }
             }
@@ -213,7 +228,9 @@ TEST(ResultLabel, TextEffectThreePutsABlackCopyTwoPixelsRightAndDown) {
         EXPECT_EQ(redLost, 0) << "the text is drawn over the copy";
 
         Set(kTextEffectSetting, 5);
-        EXPECT_EQ(DifferingPixels(LabelArea(screen), shadowed), 0u) << "text effect 5 draws as 3";
+        const Capture five = LabelArea(screen);
+        EXPECT_EQ(DifferingPixels(five, shadowed), 0u)
+            << "text effect 5 draws as 3: " << DescribeDifference(five, shadowed);
     }});
 }
 
@@ -226,9 +243,10 @@ TEST(ResultLabel, WordWrapWithBottomAlignmentStartsAtTheTop) {
         const Capture bottom = LabelArea(screen);
         Set(kWordWrapSetting, 1);
         const Capture wrapped = LabelArea(screen);
-        EXPECT_EQ(DifferingPixels(wrapped, top), 0u) << "word wrap draws from the top";
+        EXPECT_EQ(DifferingPixels(wrapped, top), 0u)
+            << "word wrap draws from the top: " << DescribeDifference(wrapped, top);
         EXPECT_NE(DifferingPixels(wrapped, bottom), 0u)
-            << "the bottom alignment differs from the top";
+            << DescribeDifference(wrapped, bottom) << "the bottom alignment differs from the top";
     }});
 }
 
@@ -242,7 +260,8 @@ TEST(ResultLabel, AFontBlockOfFiftyNineBytesGivesTheDefaultGuiFont) {
         block.pop_back();
         Set(kFontSetting, block);
         const Capture short59 = LabelArea(screen);
-        EXPECT_EQ(DifferingPixels(short59, defaultFont), 0u);
+        EXPECT_EQ(DifferingPixels(short59, defaultFont), 0u)
+            << DescribeDifference(short59, defaultFont);
         const Ink ink = InkOf(short59, background);
         EXPECT_GT(ink.count, 0);
         EXPECT_LT(ink.box.bottom - ink.box.top, 16)
@@ -271,7 +290,8 @@ TEST(ResultLabel, ClicksAndDoubleClicksOnTheLabelDoNothing) {
         .Check([&](Screen& screen) {
             EXPECT_EQ(screen.Focus(), ControlHandle(kHeadCountEntry)) << "the entry keeps it";
             EXPECT_EQ(screen.Text(ControlHandle(kResultLabel)), "7");
-            EXPECT_EQ(DifferingPixels(CaptureArea(screen, kGroupInside), before), 0u);
+            const Capture after = CaptureArea(screen, kGroupInside);
+            EXPECT_EQ(DifferingPixels(after, before), 0u) << DescribeDifference(after, before);
         })
         .Key(VK_ESCAPE);
     scenario.Run([] { RunWithExitHook(); });

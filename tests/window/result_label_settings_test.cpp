@@ -7,6 +7,7 @@
 
 #include "platform/testing/scenario.h"
 #include "tests/window/result_label_support.h"
+#include "app/shell.h"
 #include "window/form.h"
 #include "window/transparent_label_setting_store.h"
 
@@ -139,12 +140,15 @@ TEST(ResultLabelSettings, ClampedValuesDrawLikeTheValueTheyBecome) {
                 SCOPED_TRACE("index " + std::to_string(test.index) + " set to " +
                              std::to_string(test.given));
                 label->SetSetting(test.index, test.given);
+                DispatchWaitingMessages();
                 const Capture given = CaptureArea(screen, kResultArea);
                 if (test.index != kWordWrapSetting) {
                     EXPECT_EQ(*label->GetSetting(test.index), LabelSettingValue(test.stored));
                 }
                 label->SetSetting(test.index, test.stored);
-                EXPECT_EQ(DifferingPixels(CaptureArea(screen, kResultArea), given), 0u);
+                DispatchWaitingMessages();
+                const Capture stored = CaptureArea(screen, kResultArea);
+                EXPECT_EQ(DifferingPixels(stored, given), 0u) << DescribeDifference(stored, given);
             }
         })
         .Key(VK_ESCAPE);

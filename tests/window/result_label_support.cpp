@@ -45,6 +45,18 @@ size_t DifferingPixels(const Capture& first, const Capture& second) {
     return differing;
 }
 
+std::string DescribeDifference(const Capture& first, const Capture& second) {
+    if (!::EqualRect(&first.area, &second.area) || first.pixels.size() != second.pixels.size()) {
+        return "captures of different areas";
+    }
+    Capture marks{first.area, {}};
+    for (size_t index = 0; index < first.pixels.size(); ++index) {
+        marks.pixels.push_back(first.pixels[index] != second.pixels[index] ? 1 : 0);
+    }
+    const Ink differing = InkOf(marks, 0);
+    return std::to_string(differing.count) + " pixels differ within " + Describe(differing.box);
+}
+
 Ink InkOf(const Capture& capture, COLORREF background) {
     Ink ink;
     for (int y = capture.area.top; y < capture.area.bottom; ++y) {

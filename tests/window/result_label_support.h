@@ -12,8 +12,9 @@
 
 namespace quorvane::testing {
 
-// The inside of 分组框1 on the screen, away from its frame and caption: the label lies within.
-constexpr RECT kGroupInside{kClientOrigin.x + 12, kClientOrigin.y + 20, kClientOrigin.x + 284,
+// The inside of 分组框1 on the screen, away from its frame and below its caption: the label lies
+// within, one pixel from the top and four from the other sides.
+constexpr RECT kGroupInside{kClientOrigin.x + 12, kClientOrigin.y + 23, kClientOrigin.x + 284,
                             kClientOrigin.y + 196};
 // A point of 分组框1's inside that the label does not cover.
 constexpr POINT kGroupBackgroundPoint{kClientOrigin.x + 270, kClientOrigin.y + 100};
@@ -33,6 +34,8 @@ Capture CaptureArea(layer::testing::Screen& screen, const RECT& area);
 
 // How many pixels of two captures of the same area differ; all of them when the areas differ.
 size_t DifferingPixels(const Capture& first, const Capture& second);
+// The bounding box of the pixels in which two captures of the same area differ, for messages.
+std::string DescribeDifference(const Capture& first, const Capture& second);
 
 // The pixels of a capture that differ from the background: how many and their bounding box
 // (empty when there are none).
