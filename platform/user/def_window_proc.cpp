@@ -42,6 +42,7 @@ LRESULT SetText(HWND handle, Window& window, LPCSTR text) {
     window.text = text != nullptr ? text : "";
     if (window.parent == nullptr) {
         TopLevelDisplay::Instance().Update(window);
+        PaintNonClient(handle, window.captionActive);
     }
     (void)handle;
     return TRUE;
@@ -190,8 +191,6 @@ LRESULT WINAPI DefWindowProcA(HWND handle, UINT message, WPARAM wParam, LPARAM l
         }
         case WM_SYSKEYDOWN:
             return FrameSystemKeyDown(handle, wParam, lParam);
-        case WM_SYSCHAR:
-            return FrameSystemChar(handle, wParam, lParam);
         case WM_NCLBUTTONDOWN:
             return FrameLeftButtonDown(handle, wParam, lParam);
         case WM_NCLBUTTONDBLCLK:

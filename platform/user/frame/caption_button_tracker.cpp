@@ -53,16 +53,17 @@ bool TrackCaptionButton(HWND window, CaptionButton button) {
             onBox = false;
             break;
         }
-        if (message.message == WM_MOUSEMOVE) {
+        if (message.message == WM_MOUSEMOVE || message.message == WM_NCMOUSEMOVE) {
             onBox = PointerOnBox(window, button, message.pt);
             ShowPressed(window, button, onBox);
-        } else if (message.message == WM_LBUTTONUP) {
+        } else if (message.message == WM_LBUTTONUP || message.message == WM_NCLBUTTONUP) {
             onBox = PointerOnBox(window, button, message.pt);
             break;
         } else if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
             onBox = false;
             break;
-        } else if ((message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST) &&
+        } else if (message.message != WM_NCMOUSEMOVE && message.message != WM_NCLBUTTONDOWN &&
+                   (message.message < WM_MOUSEFIRST || message.message > WM_MOUSELAST) &&
                    (message.message < WM_KEYFIRST || message.message > WM_KEYLAST)) {
             ::TranslateMessage(&message);
             ::DispatchMessageA(&message);

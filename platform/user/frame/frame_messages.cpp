@@ -131,19 +131,16 @@ LRESULT FrameSystemCommand(HWND window, WPARAM command, LPARAM lParam) {
 }
 
 LRESULT FrameSystemKeyDown(HWND window, WPARAM virtualKey, LPARAM lParam) {
-    if (virtualKey == VK_F4 && (lParam & (1L << 29))) {
-        if (HWND top = TopLevelOf(window)) {
-            ::PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0);
-        }
+    HWND top = TopLevelOf(window);
+    if (top == nullptr || (lParam & (1L << 29)) == 0) {
+        return 0;
     }
-    return 0;
-}
-
-LRESULT FrameSystemChar(HWND window, WPARAM character, LPARAM lParam) {
-    if (character == ' ' && (lParam & (1L << 29))) {
-        if (HWND top = TopLevelOf(window)) {
-            ::SendMessageA(top, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-        }
+    if (virtualKey == VK_F4) {
+        ::PostMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0);
+    } else if (virtualKey == VK_SPACE) {
+        // The host delivers printable text on its own, so Alt+Space is seen as the key itself
+        // rather than as a WM_SYSCHAR.
+        ::SendMessageA(top, WM_SYSCOMMAND, SC_KEYMENU, ' ');
     }
     return 0;
 }

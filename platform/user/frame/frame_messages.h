@@ -14,7 +14,7 @@ LRESULT FrameLeftDoubleClick(HWND window, WPARAM hit, LPARAM screenPoint);
 LRESULT FrameRightButtonUp(HWND window, WPARAM hit, LPARAM screenPoint);
 // The default WM_SYSCOMMAND after the CBT hooks let it through.
 LRESULT FrameSystemCommand(HWND window, WPARAM command, LPARAM lParam);
+// Alt+F4 closes the top-level window, Alt+Space opens its system menu.
 LRESULT FrameSystemKeyDown(HWND window, WPARAM virtualKey, LPARAM lParam);
-LRESULT FrameSystemChar(HWND window, WPARAM character, LPARAM lParam);
 
 }  // namespace layer::user

@@ -42,11 +42,13 @@ void MoveLoop::Run() {
 bool MoveLoop::Handle(const MSG& message) {
     switch (message.message) {
         case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE:
             if (byMouse_) {
                 MoveBy(POINT{message.pt.x - start_.x, message.pt.y - start_.y});
             }
             return true;
         case WM_LBUTTONUP:
+        case WM_NCLBUTTONUP:
             // Releasing the dragging button keeps the place; in a keyboard move any click does.
             return false;
         case WM_LBUTTONDOWN:
@@ -61,6 +63,9 @@ bool MoveLoop::Handle(const MSG& message) {
         case WM_CHAR:
         case WM_SYSCHAR:
         case WM_RBUTTONUP:
+        case WM_NCRBUTTONUP:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
         case WM_MBUTTONUP:
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:

@@ -188,15 +188,14 @@ bool SystemMenuPopup::Handle(const MSG& message) {
     switch (message.message) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            ::TranslateMessage(&message);
             return HandleKey(static_cast<UINT>(message.wParam));
         case WM_CHAR:
         case WM_SYSCHAR:
-            return HandleChar(static_cast<char>(message.wParam));
         case WM_KEYUP:
         case WM_SYSKEYUP:
             return true;
-        case WM_MOUSEMOVE: {
+        case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE: {
             int index = ItemAt(message.pt);
             if (index >= 0 || selected_ >= 0) {
                 Select(index >= 0 ? index : (byKeyboard_ ? selected_ : -1));
@@ -211,7 +210,9 @@ bool SystemMenuPopup::Handle(const MSG& message) {
             // A press outside the menu closes it; one inside waits for the release.
             return ItemAt(message.pt) >= 0 || PtInRectangle(message.pt);
         case WM_LBUTTONUP:
-        case WM_RBUTTONUP: {
+        case WM_RBUTTONUP:
+        case WM_NCLBUTTONUP:
+        case WM_NCRBUTTONUP: {
             int index = ItemAt(message.pt);
             if (index >= 0 && items_[static_cast<size_t>(index)].id != 0 &&
                 items_[static_cast<size_t>(index)].enabled) {
@@ -259,6 +260,11 @@ bool SystemMenuPopup::HandleKey(UINT virtualKey) {
         case VK_F10:
             return false;
         default:
+            // Letters and digits choose by mnemonic, with or without Alt held.
+            if ((virtualKey >= 'A' && virtualKey <= 'Z') ||
+                (virtualKey >= '0' && virtualKey <= '9')) {
+                return HandleChar(static_cast<char>(virtualKey));
+            }
             return true;
     }
 }
