@@ -2,31 +2,21 @@
 #include "platform/gdi/region.h"
 
 #include <algorithm>
-#include <cstdint>
 
 namespace layer::gdi {
 
 namespace {
 
-// Coordinates are kept within +/- 2^30, where pixman's right and bottom edges (left plus width)
-// cannot overflow; Win32 rectangles may also be inverted (right < left), which means empty.
-constexpr LONG kCoordinateLimit = 1 << 30;
-
-LONG Limit(LONG value) {
-    return std::clamp(value, -kCoordinateLimit, kCoordinateLimit);
-}
-
+// Win32 rectangles may be inverted (right < left), which means empty.
 void InitRect(pixman_region32_t* region, LONG left, LONG top, LONG right, LONG bottom) {
-    left = Limit(left);
-    top = Limit(top);
-    right = Limit(right);
-    bottom = Limit(bottom);
     if (right <= left || bottom <= top) {
         pixman_region32_init(region);
         return;
     }
-    pixman_region32_init_rect(region, left, top, static_cast<unsigned>(int64_t{right} - left),
-                              static_cast<unsigned>(int64_t{bottom} - top));
+    // The extents form takes the corners as they are; the width and height form would overflow
+    // for rectangles wider than 2^31 pixels.
+    const pixman_box32_t extents{left, top, right, bottom};
+    pixman_region32_init_with_extents(region, &extents);
 }
 
 }  // namespace
