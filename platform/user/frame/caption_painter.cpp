@@ -24,7 +24,9 @@ void DrawTitle(const Window& window, HDC dc, bool active) {
     RECT caption = CaptionRect(window);
     RECT title{caption.left + kTitleGap, caption.top, caption.right - kTitleGap,
                caption.bottom - 1};
-    if (RECT icon = CaptionIconRect(window); icon.right > icon.left) {
+    // Without an icon the title starts at the caption's left.
+    if (RECT icon = CaptionIconRect(window);
+        icon.right > icon.left && SmallIconOf(window.handle) != nullptr) {
         title.left = caption.left + GetSystemMetrics(SM_CXSIZE) + kTitleGap;
     }
     CaptionButtonRects buttons = CaptionButtonRectsOf(window);

@@ -45,11 +45,12 @@ TEST(FrameScreenshot, ADialogWithAMessageBox) {
     s.Run([&] {
         window = CreateFrameWindow();
         ASSERT_NE(window, nullptr);
-        AddChild(window, "Button", "中奖名单", BS_GROUPBOX, 0, RECT{8, 6, 260, 200}, 100);
         AddChild(window, "Edit", "张三 李四", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                  RECT{20, 28, 248, 49}, 101);
         AddChild(window, "Button", "抽奖", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, RECT{280, 28, 380, 56},
                  102);
+        // The group box comes last, at the bottom of the siblings, so the edit box stays above it.
+        AddChild(window, "Button", "中奖名单", BS_GROUPBOX, 0, RECT{8, 6, 260, 200}, 100);
         ::MessageBoxA(window, "你还没输入人数！", "Quorvane", MB_OK);
         RunFrameLoop();
     });
