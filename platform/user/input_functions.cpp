@@ -126,7 +126,7 @@ SHORT WINAPI GetKeyState(int virtualKey) {
 }
 
 SHORT WINAPI GetAsyncKeyState(int virtualKey) {
-    return static_cast<SHORT>(InputRouter::Instance().KeyState(virtualKey) & 0x8000);
+    return static_cast<SHORT>(InputRouter::Instance().AsyncKeyState(virtualKey) & 0x8000);
 }
 
 BOOL WINAPI TranslateMessage(const MSG* message) {

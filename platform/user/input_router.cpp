@@ -88,12 +88,110 @@ InputRouter& InputRouter::Instance() {
     return router;
 }
 
-SHORT InputRouter::KeyState(int virtualKey) const {
+namespace {
+
+SHORT StateOf(const std::array<BYTE, 256>& keys, int virtualKey) {
     if (virtualKey < 0 || virtualKey > 255) {
         return 0;
     }
-    BYTE state = keys_[static_cast<size_t>(virtualKey)];
+    BYTE state = keys[static_cast<size_t>(virtualKey)];
     return static_cast<SHORT>(((state & 0x80) ? 0x8000 : 0) | (state & 0x01));
+}
+
+// Records a key going down (toggling it on a fresh press) or up, and keeps the generic modifier
+// keys in step with their left and right keys.
+void ApplyKeyTransition(std::array<BYTE, 256>& keys, UINT key, bool down) {
+    key &= 0xFF;
+    const bool wasDown = (keys[key] & 0x80) != 0;
+    if (down) {
+        keys[key] = static_cast<BYTE>(0x80 | (wasDown ? (keys[key] & 1) : (keys[key] ^ 1)));
+    } else {
+        keys[key] &= 0x01;
+    }
+    auto combine = [&](int generic, int left, int right) {
+        if (key == static_cast<UINT>(left) || key == static_cast<UINT>(right)) {
+            keys[generic] =
+                static_cast<BYTE>(((keys[left] | keys[right]) & 0x80) | (keys[generic] & 1));
+        }
+    };
+    combine(VK_SHIFT, VK_LSHIFT, VK_RSHIFT);
+    combine(VK_CONTROL, VK_LCONTROL, VK_RCONTROL);
+    combine(VK_MENU, VK_LMENU, VK_RMENU);
+}
+
+// Key messages carry the generic modifier keys; the scan code and the extended flag tell which
+// of the two was pressed.
+UINT SpecificKey(UINT virtualKey, UINT scanCode, bool extended) {
+    switch (virtualKey) {
+        case VK_SHIFT:
+            return scanCode == 0x36 ? VK_RSHIFT : VK_LSHIFT;
+        case VK_CONTROL:
+            return extended ? VK_RCONTROL : VK_LCONTROL;
+        case VK_MENU:
+            return extended ? VK_RMENU : VK_LMENU;
+        default:
+            return virtualKey & 0xFF;
+    }
+}
+
+UINT SpecificKey(WPARAM virtualKey, LPARAM lParam) {
+    return SpecificKey(static_cast<UINT>(virtualKey), (static_cast<DWORD>(lParam) >> 16) & 0xFF,
+                       (static_cast<DWORD>(lParam) & (1UL << 24)) != 0);
+}
+
+}  // namespace
+
+SHORT InputRouter::KeyState(int virtualKey) const {
+    return StateOf(retrievedKeys_, virtualKey);
+}
+
+SHORT InputRouter::AsyncKeyState(int virtualKey) const {
+    return StateOf(keys_, virtualKey);
+}
+
+void InputRouter::Retrieved(const MSG& message) {
+    switch (message.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            ApplyKeyTransition(retrievedKeys_, SpecificKey(message.wParam, message.lParam), true);
+            break;
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            ApplyKeyTransition(retrievedKeys_, SpecificKey(message.wParam, message.lParam), false);
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONDBLCLK:
+            ApplyKeyTransition(retrievedKeys_, VK_LBUTTON, true);
+            break;
+        case WM_LBUTTONUP:
+        case WM_NCLBUTTONUP:
+            ApplyKeyTransition(retrievedKeys_, VK_LBUTTON, false);
+            break;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_NCRBUTTONDOWN:
+        case WM_NCRBUTTONDBLCLK:
+            ApplyKeyTransition(retrievedKeys_, VK_RBUTTON, true);
+            break;
+        case WM_RBUTTONUP:
+        case WM_NCRBUTTONUP:
+            ApplyKeyTransition(retrievedKeys_, VK_RBUTTON, false);
+            break;
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+        case WM_NCMBUTTONDOWN:
+        case WM_NCMBUTTONDBLCLK:
+            ApplyKeyTransition(retrievedKeys_, VK_MBUTTON, true);
+            break;
+        case WM_MBUTTONUP:
+        case WM_NCMBUTTONUP:
+            ApplyKeyTransition(retrievedKeys_, VK_MBUTTON, false);
+            break;
+        default:
+            break;
+    }
 }
 
 HWND InputRouter::HitTest(POINT point, LRESULT* hit) {
@@ -338,23 +436,9 @@ HWND InputRouter::KeyboardTarget() const {
 }
 
 void InputRouter::Key(const host::InputEvent& event, bool down) {
-    UINT key = event.virtualKey & 0xFF;
+    UINT key = SpecificKey(event.virtualKey & 0xFF, event.scanCode & 0xFF, event.extended);
     bool wasDown = (keys_[key] & 0x80) != 0;
-    if (down) {
-        keys_[key] = static_cast<BYTE>(0x80 | (wasDown ? (keys_[key] & 1) : (keys_[key] ^ 1)));
-    } else {
-        keys_[key] &= 0x01;
-    }
-    // The generic modifier keys follow their left and right keys.
-    auto combine = [&](int generic, int left, int right) {
-        if (key == static_cast<UINT>(left) || key == static_cast<UINT>(right)) {
-            keys_[generic] =
-                static_cast<BYTE>(((keys_[left] | keys_[right]) & 0x80) | (keys_[generic] & 1));
-        }
-    };
-    combine(VK_SHIFT, VK_LSHIFT, VK_RSHIFT);
-    combine(VK_CONTROL, VK_LCONTROL, VK_RCONTROL);
-    combine(VK_MENU, VK_LMENU, VK_RMENU);
+    ApplyKeyTransition(keys_, key, down);
 
     bool alt = (keys_[VK_MENU] & 0x80) != 0;
     bool control = (keys_[VK_CONTROL] & 0x80) != 0;

@@ -17,7 +17,13 @@ class InputRouter : public host::InputSink {
     void OnInput(const host::InputEvent& event) override;
 
     POINT CursorPosition() const { return cursor_; }
+    // The key state as of the input messages the thread has taken from its queue (GetKeyState):
+    // a program reading Shift while handling a key sees it as it was when that key was pressed.
     SHORT KeyState(int virtualKey) const;
+    // The key state as input arrives (GetAsyncKeyState).
+    SHORT AsyncKeyState(int virtualKey) const;
+    // Called for each input message as it is taken from the queue.
+    void Retrieved(const MSG& message);
     HWND Capture() const { return capture_; }
     HWND SetCapture(HWND window);
     bool TrackLeave(HWND window, DWORD flags);
@@ -39,7 +45,8 @@ class InputRouter : public host::InputSink {
     HWND KeyboardTarget() const;
 
     POINT cursor_{0, 0};
-    std::array<BYTE, 256> keys_{};
+    std::array<BYTE, 256> keys_{};           // as input arrives
+    std::array<BYTE, 256> retrievedKeys_{};  // as input messages are taken from the queue
     HWND capture_ = nullptr;
     HWND tracked_ = nullptr;
     struct LastClick {

@@ -133,8 +133,11 @@ void MessageQueue::PollHost() {
 bool MessageQueue::Retrieve(MSG& out, HWND filter, UINT first, UINT last, bool remove, bool wait) {
     for (;;) {
         PollHost();
-        bool found = TakeFrom(posted_, out, filter, first, last, remove) ||
-                     TakeFrom(input_, out, filter, first, last, remove);
+        bool found = TakeFrom(posted_, out, filter, first, last, remove);
+        bool fromInput = false;
+        if (!found) {
+            found = fromInput = TakeFrom(input_, out, filter, first, last, remove);
+        }
         if (!found && quitPending_) {
             MSG quit{};
             quit.message = WM_QUIT;
@@ -169,6 +172,9 @@ bool MessageQueue::Retrieve(MSG& out, HWND filter, UINT first, UINT last, bool r
             if (remove) {
                 lastTime_ = out.time;
                 lastPoint_ = out.pt;
+                if (fromInput) {
+                    InputRouter::Instance().Retrieved(out);
+                }
             }
             return true;
         }
@@ -235,6 +241,13 @@ bool MessageQueue::KillTimer(HWND window, UINT_PTR id) {
 void MessageQueue::ForgetWindow(HWND window) {
     auto ofWindow = [&](const MSG& message) { return message.hwnd == window; };
     std::erase_if(posted_, ofWindow);
+    // Input for a window that goes away is dropped, but the keys and buttons it reports still
+    // moved, so the thread's key state follows it as if it had been taken.
+    for (const MSG& message : input_) {
+        if (ofWindow(message)) {
+            InputRouter::Instance().Retrieved(message);
+        }
+    }
     std::erase_if(input_, ofWindow);
     std::erase_if(timers_, [&](const Timer& timer) { return timer.window == window; });
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/user/diagnostics.h"
+#include "platform/user/input_router.h"
 #include "tests/platform/user/window_test_support.h"
 
 namespace layer::user::testing {
@@ -212,6 +213,42 @@ TEST_F(InputTest, KeysCarryTheirLparamFieldsAndKeyState) {
     SendKey(VK_SHIFT, false, 0x2A);
     TakeInput();
     EXPECT_GE(GetKeyState(VK_SHIFT), 0);
+}
+
+TEST_F(InputTest, KeyStateFollowsTheMessagesTakenNotTheInputThatArrived) {
+    // Shift+Esc arrives whole before the program takes the Esc, as a desktop host delivers a
+    // burst of input in one go: while the program handles the Esc, Shift must still read as
+    // held, although its release has already arrived.
+    SetFocus(child_);
+    auto arrive = [](UINT key, bool down, UINT scanCode) {
+        host::InputEvent event;
+        event.kind = down ? Kind::KeyDown : Kind::KeyUp;
+        event.virtualKey = key;
+        event.scanCode = scanCode;
+        InputRouter::Instance().OnInput(event);
+    };
+    arrive(VK_SHIFT, true, 0x2A);
+    arrive(VK_ESCAPE, true, 0x01);
+    arrive(VK_ESCAPE, false, 0x01);
+    arrive(VK_SHIFT, false, 0x2A);
+    struct Seen {
+        UINT message;
+        WPARAM key;
+        bool shiftHeld;
+    };
+    std::vector<Seen> seen;
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_PAINT) {
+            seen.push_back({message.message, message.wParam, GetKeyState(VK_SHIFT) < 0});
+        }
+    }
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_EQ(seen[1].key, static_cast<WPARAM>(VK_ESCAPE));
+    EXPECT_TRUE(seen[1].shiftHeld) << "Shift as it was when Esc went down";
+    EXPECT_TRUE(seen[2].shiftHeld);
+    EXPECT_FALSE(seen[3].shiftHeld) << "after the Shift release is taken";
+    EXPECT_EQ(GetAsyncKeyState(VK_SHIFT) & 0x8000, 0) << "the physical key is up already";
 }
 
 TEST_F(InputTest, AltF4IsASystemKeyThatClosesTheWindow) {
