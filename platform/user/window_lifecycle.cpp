@@ -176,6 +176,9 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         return nullptr;
     }
 
+    // The creation structure and the creation hook see the style as asked; the system's own
+    // additions take effect from WM_NCCREATE on.
+    const DWORD requestedStyle = style;
     if (parent == nullptr) {
         // Overlapped top-level windows always clip their siblings and carry a caption.
         style |= WS_CLIPSIBLINGS;
@@ -210,7 +213,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     HWND handle = record.handle;
     record.windowClass = windowClass;
     windowClass->windowCount++;
-    record.style = style & ~WS_VISIBLE;
+    record.style = requestedStyle & ~WS_VISIBLE;
     record.exStyle = exStyle;
     record.procedure = windowClass->procedure;
     record.instance = instance;
@@ -239,7 +242,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     create.cy = height;
     create.x = x;
     create.y = y;
-    create.style = static_cast<LONG>(style);
+    create.style = static_cast<LONG>(requestedStyle);
     create.lpszName = windowName;
     create.lpszClass = className;
     create.dwExStyle = exStyle;
@@ -249,7 +252,9 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
                      reinterpret_cast<LPARAM>(&cbt)) != 0) {
         return AbandonCreation(handle, false);
     }
-    if (LookupWindow(handle) == nullptr) {
+    if (Window* window = LookupWindow(handle)) {
+        window->style |= (style & ~requestedStyle) & ~WS_VISIBLE;
+    } else {
         return nullptr;
     }
     if (parent == nullptr) {

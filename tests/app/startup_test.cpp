@@ -43,8 +43,10 @@ TEST(Startup, CentresTheWindowOnThePrimaryScreenWithoutClamping) {
     }
 }
 
-// Records the class and identifier of every window the thread creates.
+// Records the class and identifier of every window the thread creates, and the style asked for
+// the top-level one.
 std::vector<std::pair<std::string, int>> createdWindows;
+DWORD requestedTopLevelStyle = 0;
 
 LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
@@ -56,6 +58,9 @@ LRESULT CALLBACK RecordCreation(int code, WPARAM wParam, LPARAM lParam) {
                                     : "#atom";
         createdWindows.emplace_back(
             className, child ? static_cast<int>(reinterpret_cast<INT_PTR>(create->hMenu)) : -1);
+        if (!child) {
+            requestedTopLevelStyle = static_cast<DWORD>(create->style);
+        }
         (void)wParam;
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
@@ -126,8 +131,11 @@ TEST(Startup, CreatesTheControlsInReverseFormOrderAndPlacesThemInTheirContainers
         .Check([&](Screen&) {
             HWND main = MainWindowHandle();
             ASSERT_NE(main, nullptr);
+            // Created hidden with exactly the form's style; the system adds WS_CLIPSIBLINGS to
+            // every top-level window, and showing it adds WS_VISIBLE.
+            EXPECT_EQ(requestedTopLevelStyle, 0x02C80000u);
             EXPECT_EQ(static_cast<DWORD>(::GetWindowLongA(main, GWL_STYLE)),
-                      0x02C80000u | WS_VISIBLE);
+                      0x02C80000u | WS_CLIPSIBLINGS | WS_VISIBLE);
             EXPECT_EQ(::GetWindowLongA(main, GWL_EXSTYLE) & ~WS_EX_WINDOWEDGE, 0);
             for (const Expected& want : creationOrder) {
                 SCOPED_TRACE("child id " + std::to_string(want.id));
@@ -182,7 +190,9 @@ TEST(Startup, AFailedWindowCreationShowsTheFatalBoxAndEndsWithMinusOne) {
     const int status = ExitStatusOfChild([] {
         Scenario scenario;
         bool boxShown = false;
-        scenario.FailNextCreation("QuorvaneMainWindow")
+        // Armed before the program runs: the window is built before the program first waits.
+        scenario.OnScreen().FailNextCreation("QuorvaneMainWindow");
+        scenario
             .Check([&](Screen&) {
                 HWND box = TopLevelWithText("错误");
                 boxShown = box != nullptr;

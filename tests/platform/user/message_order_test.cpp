@@ -25,6 +25,33 @@ TEST_F(MessageOrderTest, CreatingATopLevelWindowAsksForLimitsBeforeNcCreate) {
     EXPECT_EQ(client.bottom, 213);
 }
 
+// What a creation hook saw of the style: the one asked for, and the window's own at that moment.
+DWORD hookedRequestedStyle = 0;
+DWORD hookedWindowStyle = 0;
+
+LRESULT CALLBACK RecordCreationStyle(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        hookedRequestedStyle =
+            static_cast<DWORD>(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style);
+        hookedWindowStyle =
+            static_cast<DWORD>(GetWindowLongA(reinterpret_cast<HWND>(wParam), GWL_STYLE));
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(MessageOrderTest, TheCreationHookSeesTheStyleAskedAndTheSystemAddsClipSiblingsAfter) {
+    // Measured under Wine: the hook sees 0x02C80000 both in the creation structure and on the
+    // window; from WM_NCCREATE on the top-level window also carries WS_CLIPSIBLINGS.
+    HHOOK hook = SetWindowsHookExA(WH_CBT, &RecordCreationStyle, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    HWND top = Create("top", kMainStyle, 10, 10, 405, 238);
+    UnhookWindowsHookEx(hook);
+    ASSERT_NE(top, nullptr);
+    EXPECT_EQ(hookedRequestedStyle, 0x02C80000u);
+    EXPECT_EQ(hookedWindowStyle, 0x02C80000u);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(top, GWL_STYLE)), 0x06C80000u);
+}
+
 TEST_F(MessageOrderTest, CreatingAChildSizesMovesAndNotifiesTheParent) {
     HWND top = Create("top", kMainStyle, 10, 10, 405, 238);
     StartLog();
