@@ -5,6 +5,7 @@
 #include "platform/api/gdi32.h"
 #include "platform/api/resources.h"
 #include "platform/api/text.h"
+#include "platform/gdi/object_table.h"
 #include "platform/user/frame/caption_buttons.h"
 #include "platform/user/icons/window_icons.h"
 #include "platform/user/nonclient_metrics.h"
@@ -65,8 +66,16 @@ void DrawButtons(const Window& window, HDC dc) {
 }  // namespace
 
 HFONT CaptionFont() {
-    static HFONT font = ::CreateFontA(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, 0,
+    // The system's caption font lives as long as the process, like a stock object: nothing may
+    // delete it, and it is not counted among the program's live objects.
+    static HFONT font = [] {
+        HFONT created = ::CreateFontA(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, GB2312_CHARSET, 0,
                                       0, 0, 0, nullptr);
+        if (gdi::GdiObject* object = gdi::Objects().Find(created)) {
+            object->stock = true;
+        }
+        return created;
+    }();
     return font;
 }
 
