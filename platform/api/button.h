@@ -66,40 +66,5 @@
 #define BST_PUSHED 0x0004
 #define BST_FOCUS 0x0008
 
-// WM_GETDLGCODE answers.
-#ifndef DLGC_WANTARROWS
-#define DLGC_WANTARROWS 0x0001
-#endif
-#ifndef DLGC_WANTTAB
-#define DLGC_WANTTAB 0x0002
-#endif
-#ifndef DLGC_WANTALLKEYS
-#define DLGC_WANTALLKEYS 0x0004
-#endif
-#ifndef DLGC_WANTMESSAGE
-#define DLGC_WANTMESSAGE 0x0004
-#endif
-#ifndef DLGC_HASSETSEL
-#define DLGC_HASSETSEL 0x0008
-#endif
-#ifndef DLGC_DEFPUSHBUTTON
-#define DLGC_DEFPUSHBUTTON 0x0010
-#endif
-#ifndef DLGC_UNDEFPUSHBUTTON
-#define DLGC_UNDEFPUSHBUTTON 0x0020
-#endif
-#ifndef DLGC_RADIOBUTTON
-#define DLGC_RADIOBUTTON 0x0040
-#endif
-#ifndef DLGC_WANTCHARS
-#define DLGC_WANTCHARS 0x0080
-#endif
-#ifndef DLGC_STATIC
-#define DLGC_STATIC 0x0100
-#endif
-#ifndef DLGC_BUTTON
-#define DLGC_BUTTON 0x2000
-#endif
-
 BOOL WINAPI CheckDlgButton(HWND dialog, int id, UINT check);
 UINT WINAPI IsDlgButtonChecked(HWND dialog, int id);

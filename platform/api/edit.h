@@ -1,5 +1,5 @@
-// Our declarations of the Edit control: ES_ styles, EN_ notifications, EM_ messages, the dialog
-// codes a control answers to WM_GETDLGCODE, and the caret functions every window may use.
+// Our declarations of the Edit control: ES_ styles, EN_ notifications, EM_ messages, and the
+// caret functions every window may use.
 #pragma once
 
 #include "platform/api/types.h"
@@ -66,27 +66,6 @@
 #define EC_LEFTMARGIN 0x0001
 #define EC_RIGHTMARGIN 0x0002
 #define EC_USEFONTINFO 0xFFFF
-
-// WM_GETDLGCODE answers. Other controls use them too, so each is guarded against a second,
-// identical definition.
-#ifndef DLGC_WANTARROWS
-#define DLGC_WANTARROWS 0x0001
-#endif
-#ifndef DLGC_WANTTAB
-#define DLGC_WANTTAB 0x0002
-#endif
-#ifndef DLGC_WANTALLKEYS
-#define DLGC_WANTALLKEYS 0x0004
-#endif
-#ifndef DLGC_WANTMESSAGE
-#define DLGC_WANTMESSAGE 0x0004
-#endif
-#ifndef DLGC_HASSETSEL
-#define DLGC_HASSETSEL 0x0008
-#endif
-#ifndef DLGC_WANTCHARS
-#define DLGC_WANTCHARS 0x0080
-#endif
 
 // The caret: one per thread, owned by a window, drawn by inverting its rectangle.
 BOOL WINAPI CreateCaret(HWND window, HBITMAP bitmap, int width, int height);
