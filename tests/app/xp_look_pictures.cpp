@@ -1,5 +1,6 @@
 // Makes the README's pictures of the program in the XP look from the headless screen: the main
-// window, the draw button hot and pressed, and the prompt. Usage: app_xp_look_pictures FOLDER
+// window, the draw button hot and pressed, the prompt, and a drawn number.
+// Usage: app_xp_look_pictures FOLDER
 #include <cstdio>
 #include <string>
 
@@ -58,7 +59,12 @@ int MakePictures(const std::string& folder) {
     scenario.Release(button.x, button.y).Check([&](Screen& screen) {
         SaveWindow(screen, TopLevelWithText("信息："), 0, folder + "/prompt.png", ok);
     });
-    scenario.Key(VK_RETURN).Key(VK_ESCAPE);
+    // A draw among 100 people, at a tick count that draws a two-digit number.
+    scenario.Key(VK_RETURN).Type("100").SetTickCount(1000).Click(button.x, button.y);
+    scenario.Move(away.x, away.y).Check([&](Screen& screen) {
+        SaveWindow(screen, MainWindowHandle(), 0, folder + "/drawn.png", ok);
+    });
+    scenario.Key(VK_ESCAPE);
     scenario.Run([] { RunProgram(); });
     return ok ? 0 : 1;
 }
