@@ -2,8 +2,6 @@
 // shadow inside, face), a caption is a horizontal gradient with a face-coloured bottom line.
 #include "platform/user/nonclient_painter.h"
 
-#include <pixman.h>
-
 #include <algorithm>
 #include <vector>
 
@@ -24,28 +22,18 @@ class FramePainter {
     FramePainter(gdi::Surface& surface, gdi::Region clip, POINT offset)
         : surface_(surface), clip_(std::move(clip)), offset_(offset) {}
 
-    // Fills a rectangle given in window coordinates.
+    // Fills a rectangle given in window coordinates. The frame's pieces are thin lines, for which
+    // writing the rows directly costs far less than setting up a fill.
     void Fill(const RECT& rect, COLORREF color) {
         gdi::Region area(gdi::OffsetRectBy(rect, offset_.x, offset_.y));
         area.Intersect(clip_);
-        if (area.IsEmpty()) {
-            return;
+        area.Intersect(RECT{0, 0, surface_.Width(), surface_.Height()});
+        const uint32_t pixel = gdi::PixelFromColorRef(color);
+        for (const RECT& box : area.Rects()) {
+            for (LONG y = box.top; y < box.bottom; ++y) {
+                std::fill(surface_.Row(y) + box.left, surface_.Row(y) + box.right, pixel);
+            }
         }
-        uint32_t pixel = gdi::PixelFromColorRef(color);
-        pixman_color_t fill{static_cast<uint16_t>(((pixel >> 16) & 0xFF) * 0x101),
-                            static_cast<uint16_t>(((pixel >> 8) & 0xFF) * 0x101),
-                            static_cast<uint16_t>((pixel & 0xFF) * 0x101), 0xFFFF};
-        std::vector<RECT> rects = area.Rects();
-        std::vector<pixman_rectangle16_t> boxes;
-        boxes.reserve(rects.size());
-        for (const RECT& box : rects) {
-            boxes.push_back(pixman_rectangle16_t{static_cast<int16_t>(box.left),
-                                                 static_cast<int16_t>(box.top),
-                                                 static_cast<uint16_t>(box.right - box.left),
-                                                 static_cast<uint16_t>(box.bottom - box.top)});
-        }
-        pixman_image_fill_rectangles(PIXMAN_OP_SRC, surface_.Image(), &fill,
-                                     static_cast<int>(boxes.size()), boxes.data());
     }
 
     // A one-pixel ring: top and left in one colour, bottom and right in the other.
