@@ -12,6 +12,7 @@ namespace {
 struct Installed {
     std::unique_ptr<Host> host;
     bool triedDefault = false;
+    uint64_t generation = 0;
 };
 
 Installed& State() {
@@ -26,6 +27,7 @@ Host* Current() {
     if (state.host == nullptr && !state.triedDefault) {
         state.triedDefault = true;
         state.host = CreateSdlHost();
+        ++state.generation;
         if (state.host == nullptr) {
             std::fprintf(stderr,
                          "No display could be opened (is DISPLAY or WAYLAND_DISPLAY set?); "
@@ -39,6 +41,11 @@ void Install(std::unique_ptr<Host> host) {
     Installed& state = State();
     state.host = std::move(host);
     state.triedDefault = state.host != nullptr;
+    ++state.generation;
+}
+
+uint64_t Generation() {
+    return State().generation;
 }
 
 }  // namespace layer::host

@@ -94,5 +94,8 @@ public:
 Host* Current();
 // Tests install the headless host before creating any window; null uninstalls.
 void Install(std::unique_ptr<Host> host);
+// Grows with every installation, so that the layer can tell a newly installed host from the one
+// before it even when the new one happens to occupy the same memory.
+uint64_t Generation();
 
 }  // namespace layer::host

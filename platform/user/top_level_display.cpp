@@ -60,11 +60,14 @@ void TopLevelDisplay::UpdateZOrder() {
             order.push_back(handle);
         }
     }
-    if (order == lastOrder_) {
+    // A host installed since the last change has not been told the order yet.
+    host::Host* host = host::Current();
+    if (order == lastOrder_ && host::Generation() == lastOrderGeneration_) {
         return;
     }
     lastOrder_ = order;
-    if (host::Host* host = host::Current()) {
+    lastOrderGeneration_ = host::Generation();
+    if (host != nullptr) {
         host->SetZOrder(order);
     }
 }

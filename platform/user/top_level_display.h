@@ -6,6 +6,7 @@
 
 #include "platform/api/user32.h"
 #include "platform/gdi/region.h"
+#include "platform/host/host.h"
 
 namespace layer::user {
 
@@ -29,6 +30,7 @@ class TopLevelDisplay {
   private:
     std::map<HWND, gdi::Region> damage_;
     std::vector<HWND> lastOrder_;
+    uint64_t lastOrderGeneration_ = 0;  // the host installation that was told lastOrder_
 };
 
 }  // namespace layer::user

@@ -76,6 +76,7 @@ COLORREF GradientAt(COLORREF from, COLORREF to, int column, int width) {
 
 TEST_F(NonClientTest, FrameRingsAndCaptionGradientFollowActivation) {
     HWND top = Create("top", kMainStyle | WS_VISIBLE, 100, 100, 405, 238);
+    ASSERT_NE(top, nullptr);
     Pump();
     struct Pixel {
         int x;
