@@ -6,20 +6,10 @@
 #include <string>
 
 #include "platform/user/controls/button/button_state.h"
+#include "platform/user/controls/control_text.h"
 
 namespace layer::user {
 namespace {
-
-std::string WindowText(HWND window) {
-    const int length = ::GetWindowTextLengthA(window);
-    if (length <= 0) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
-}
 
 HFONT ButtonFont(HWND button) {
     auto font = reinterpret_cast<HFONT>(::SendMessageA(button, WM_GETFONT, 0, 0));
@@ -133,7 +123,7 @@ void PaintPushButton(HWND button, HDC dc) {
     }
     ::DrawEdge(dc, &face, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE);
 
-    const std::string text = WindowText(button);
+    const std::string text = ControlText(button);
     if (!text.empty()) {
         HGDIOBJ oldFont = ::SelectObject(dc, ButtonFont(button));
         const UINT format = CaptionFormat(style, DT_CENTER);
@@ -166,7 +156,7 @@ void PaintGroupBox(HWND button, HDC dc) {
     frame.top += metrics.tmHeight / 2;
     ::DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
 
-    const std::string text = WindowText(button);
+    const std::string text = ControlText(button);
     if (!text.empty()) {
         SIZE extent{0, 0};
         ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
@@ -227,7 +217,7 @@ void PaintCheckBox(HWND button, HDC dc) {
         }
     }
 
-    const std::string text = WindowText(button);
+    const std::string text = ControlText(button);
     if (text.empty()) {
         return;
     }

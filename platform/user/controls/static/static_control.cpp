@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/user/controls/control_text.h"
+
 namespace layer::user {
 namespace {
 
@@ -37,17 +39,6 @@ HBRUSH AskStaticColors(HWND control, HDC dc) {
             ::DefWindowProcA(control, WM_CTLCOLORSTATIC, dcParam, controlParam));
     }
     return brush;
-}
-
-std::string WindowText(HWND window) {
-    const int length = ::GetWindowTextLengthA(window);
-    if (length <= 0) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(window, text.data(), length + 1);
-    text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
-    return text;
 }
 
 UINT TextFormat(DWORD style) {
@@ -94,7 +85,7 @@ void PaintStatic(HWND control, HDC dc) {
             ::DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
         }
     } else {
-        const std::string text = WindowText(control);
+        const std::string text = ControlText(control);
         HFONT font = FontOf(control);
         ::SelectObject(dc, font != nullptr ? font : ::GetStockObject(DEFAULT_GUI_FONT));
         ::SetBkMode(dc, TRANSPARENT);
