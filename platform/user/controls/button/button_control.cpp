@@ -49,6 +49,17 @@ void SetPushed(HWND button, ButtonState& state, bool pushed) {
     Redraw(button);
 }
 
+// Presses or releases the button as the system does, through BM_SETSTATE sent to the button
+// itself, so that a subclass sees every change of the pushed look. False when the button went
+// away meanwhile (a subclass may destroy it).
+bool SendPushed(HWND button, const ButtonState& state, bool pushed) {
+    if (((state.state & BST_PUSHED) != 0) == pushed) {
+        return true;
+    }
+    ::SendMessageA(button, BM_SETSTATE, pushed ? TRUE : FALSE, 0);
+    return ::IsWindow(button) && StateOf(button) == &state;
+}
+
 void SetCheck(HWND button, ButtonState& state, UINT check) {
     const UINT type = ButtonType(StyleOf(button));
     if (!IsCheckOrRadioType(type)) {
@@ -149,12 +160,12 @@ void OnMouseDown(HWND button, ButtonState& state) {
     }
     ::SetCapture(button);
     state.mouseTracking = true;
-    SetPushed(button, state, true);
+    SendPushed(button, state, true);
 }
 
 void OnMouseMove(HWND button, ButtonState& state, LPARAM lParam) {
     if (state.mouseTracking) {
-        SetPushed(button, state, InsideClient(button, lParam));
+        SendPushed(button, state, InsideClient(button, lParam));
     }
 }
 
@@ -164,7 +175,9 @@ void OnMouseUp(HWND button, ButtonState& state, LPARAM lParam) {
     }
     const bool over = InsideClient(button, lParam) && (state.state & BST_PUSHED) != 0;
     state.mouseTracking = false;
-    SetPushed(button, state, false);
+    if (!SendPushed(button, state, false)) {
+        return;
+    }
     if (::GetCapture() == button) {
         ::ReleaseCapture();
     }
@@ -177,7 +190,7 @@ void OnMouseUp(HWND button, ButtonState& state, LPARAM lParam) {
 void OnCaptureLost(HWND button, ButtonState& state) {
     if (state.mouseTracking) {
         state.mouseTracking = false;
-        SetPushed(button, state, false);
+        SendPushed(button, state, false);
     }
 }
 
@@ -186,7 +199,7 @@ void OnSpaceDown(HWND button, ButtonState& state) {
         return;
     }
     state.spaceHeld = true;
-    SetPushed(button, state, true);
+    SendPushed(button, state, true);
 }
 
 void OnSpaceUp(HWND button, ButtonState& state) {
@@ -195,7 +208,9 @@ void OnSpaceUp(HWND button, ButtonState& state) {
     }
     state.spaceHeld = false;
     const bool pushed = (state.state & BST_PUSHED) != 0;
-    SetPushed(button, state, false);
+    if (!SendPushed(button, state, false)) {
+        return;
+    }
     if (pushed) {
         Click(button, state);
     }

@@ -3,6 +3,8 @@
 // Space clicks the focused button.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/testing/scenario.h"
 #include "platform/win32.h"
 #include "tests/platform/controls/button/control_test_window.h"
@@ -126,6 +128,39 @@ TEST_F(ButtonInput, DisabledButtonsTakeNoClicks) {
             ::SendMessageA(button_, BM_CLICK, 0, 0);
             EXPECT_EQ(ClicksOf(button_), 0);
             EXPECT_NE(::GetFocus(), button_);
+        });
+    RunWith(s);
+}
+
+// The BM_SETSTATE messages a subclass of the button sees, in order.
+std::vector<WPARAM> pushedStates;
+WNDPROC buttonProcedure = nullptr;
+
+LRESULT CALLBACK RecordSetState(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == BM_SETSTATE) {
+        pushedStates.push_back(wParam);
+    }
+    return ::CallWindowProcA(buttonProcedure, window, message, wParam, lParam);
+}
+
+TEST_F(ButtonInput, PressingAndReleasingSendTheButtonBmSetState) {
+    // A subclass, such as a restyling look, learns of every press and release through the
+    // BM_SETSTATE the button sends itself, by the mouse (leaving and coming back included) and by
+    // Space, as Wine shows.
+    pushedStates.clear();
+    Scenario s;
+    s.Check([this](Screen&) {
+         buttonProcedure = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+             button_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordSetState)));
+     })
+        .Press(kInside.x, kInside.y)
+        .Move(kOutside.x, kOutside.y)
+        .Move(kInside.x, kInside.y)
+        .Release(kInside.x, kInside.y)
+        .Key(VK_SPACE)
+        .Check([this](Screen&) {
+            EXPECT_EQ(pushedStates, (std::vector<WPARAM>{TRUE, FALSE, TRUE, FALSE, TRUE, FALSE}));
+            EXPECT_EQ(ClicksOf(button_), 2);
         });
     RunWith(s);
 }
